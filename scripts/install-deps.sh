@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Scarabine needs to build, run and test.
+# Idempotent and quiet: prints nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake g++ make
+  qt6-base-dev qt6-qpa-plugins libqt6svg6-dev libqt6svg6
+  fonts-liberation            # metric stand-in for Verdana / Arial
+  xvfb xauth                  # real windows for screenshots
+  unrtf poppler-utils         # independent readers for saved RTF and printed PDF
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

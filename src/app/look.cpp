@@ -1,0 +1,52 @@
+#include "app/look.h"
+
+#include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
+
+void InstallFontSubstitutes() {
+  static const bool done = [] {
+    const QStringList fallbacks{"Liberation Sans", "Arimo", "DejaVu Sans"};
+    QFont::insertSubstitutions("Verdana", fallbacks);
+    QFont::insertSubstitutions("MS Sans Serif", fallbacks);
+    return true;
+  }();
+  (void)done;
+}
+
+namespace {
+QFont MakeFont(const QString& family, double pointSize, bool bold, bool underline) {
+  InstallFontSubstitutes();
+  QFont font(family);
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
+  font.setUnderline(underline);
+  // Without this, Qt may pick DejaVu Sans through fontconfig before our substitute.
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+}  // namespace
+
+QFont VerdanaFont(double pointSize, bool bold, bool underline) {
+  return MakeFont(QStringLiteral("Verdana"), pointSize, bold, underline);
+}
+
+QFont SansSerifFont(double pointSize, bool bold) {
+  return MakeFont(QStringLiteral("MS Sans Serif"), pointSize, bold, false);
+}
+
+void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+  QPalette palette = widget->palette();
+  if (background.isValid()) {
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    widget->setAutoFillBackground(true);
+  }
+  if (text.isValid()) {
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+  }
+  widget->setPalette(palette);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// Layout is designed in twips (1/1440 inch); 15 twips make one
+// device-independent pixel, and Qt scales those to the screen.
+constexpr int Twips(int twips) { return (twips + 7) / 15; }
+inline QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+
+// Classic Windows system colours the windows were designed with.
+namespace SysColor {
+inline const QColor Window{255, 255, 255};          // 5
+inline const QColor MenuText{0, 0, 0};              // 7
+inline const QColor InactiveBorder{212, 208, 200};  // 11
+}  // namespace SysColor
+
+// Verdana where installed; otherwise a metric-compatible sans (Liberation
+// Sans) so captions sized for Verdana still fit.
+QFont VerdanaFont(double pointSize, bool bold = false, bool underline = false);
+// The classic dialog font, likewise substituted.
+QFont SansSerifFont(double pointSize, bool bold = false);
+
+// Registers the font substitutes once; safe to call repeatedly.
+void InstallFontSubstitutes();
+
+// Background and text colours for a widget, through its palette.
+void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());

@@ -1,0 +1,5 @@
+#pragma once
+
+// The program's entry sequence. Returns false when the program must end at
+// once (another copy is already running); otherwise the main window is shown.
+bool RunStartup();

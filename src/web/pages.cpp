@@ -1,0 +1,17 @@
+#include "web/pages.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+QString ProductHomeAddress() { return QString::fromLatin1(SiteRoot) + QStringLiteral("scarabine/"); }
+
+QString PageAddress(const PageKey& key) {
+  return ProductHomeAddress() + QStringLiteral("ssd.php?page=") + key;
+}
+
+void OpenAddress(const QString& address) {
+  // StrictMode: an address is ours or already percent-encoded; never re-guess it.
+  (void)QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+}
+
+void OpenWebPage(const PageKey& key) { OpenAddress(PageAddress(key)); }
