@@ -1,0 +1,3 @@
+#include "app/compute.h"
+
+void RunCompatibilityCommand() {}
