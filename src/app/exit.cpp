@@ -11,3 +11,5 @@ void CloseAllAndEnd() {
   for (QWidget* window : LoadedWindows::InLoadOrder()) window->close();
   QCoreApplication::exit(0);
 }
+
+void HideFarewell() {}

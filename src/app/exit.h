@@ -9,3 +9,6 @@ void BeginExit(QWidget* closingWindow);
 // Unloads every loaded window in load order, ignoring failures, and ends the
 // program. Once it has begun, no window is shown again.
 void CloseAllAndEnd();
+
+// Hides the farewell window if it is shown (Back from the report window).
+void HideFarewell();

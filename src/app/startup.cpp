@@ -1,3 +1,6 @@
 #include "app/startup.h"
 
-bool RunStartup() { return true; }
+bool RunStartup() {
+  ShowMainWindow();
+  return true;
+}

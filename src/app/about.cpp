@@ -1,0 +1,3 @@
+#include "app/about.h"
+
+void ShowAboutBox() {}

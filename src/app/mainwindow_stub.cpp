@@ -1,0 +1,4 @@
+#include "app/startup.h"
+
+// Stands in until the main window exists.
+void ShowMainWindow() {}
