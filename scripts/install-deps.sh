@@ -5,10 +5,12 @@ set -euo pipefail
 
 packages=(
   cmake g++ make
-  qt6-base-dev qt6-qpa-plugins libqt6svg6-dev libqt6svg6
+  qt6-base-dev qt6-qpa-plugins qt6-svg-dev libqt6svg6
   fonts-liberation            # metric stand-in for Verdana / Arial
   xvfb xauth                  # real windows for screenshots
   unrtf poppler-utils         # independent readers for saved RTF and printed PDF
+  desktop-file-utils appstream  # validators for the desktop entry and the metainfo
+  dpkg-dev file               # dpkg-shlibdeps derives the .deb's dependencies
 )
 
 missing=()
@@ -21,5 +23,10 @@ echo "Installing missing packages: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# apt and debconf chatter goes to a log that is shown only when something fails.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! { $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+  cat "$log" >&2
+  exit 1
+fi
