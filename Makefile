@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+package: build
+	@cd $(BUILD) && MAKEFLAGS= cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack.log
 
 clean:
 	rm -rf build
