@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The generated launcher and software-centre entry pass the freedesktop
+# validators, and carry the project version, which is written nowhere else.
+# Usage: validate.sh DESKTOP_FILE METAINFO_FILE
+source "$(dirname "$0")/lib.sh"
+desktop=$1 metainfo=$2
+
+# Warnings count as failures too: desktop-file-validate only fails on errors.
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+[ -z "$out" ] || fail "desktop-file-validate: $out"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+
+grep -Eq "<release version=\"${SCARABINE_VERSION//./\\.}\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$metainfo" \
+  || fail "metainfo has no release entry for $SCARABINE_VERSION"
+grep -q "<id>$SCARABINE_APP_ID</id>" "$metainfo" || fail "metainfo id is not $SCARABINE_APP_ID"
+grep -q "<launchable type=\"desktop-id\">$SCARABINE_APP_ID.desktop</launchable>" "$metainfo" \
+  || fail "metainfo does not name the launcher"
+grep -Eq '<screenshot type="default">' "$metainfo" || fail "metainfo has no screenshot"
+
+# The launcher and the software centre file the program in the same categories.
+desktop_categories=$(sed -n 's/^Categories=//p' "$desktop" | tr ';' '\n' | sed '/^$/d' | sort)
+metainfo_categories=$(sed -n 's:.*<category>\(.*\)</category>.*:\1:p' "$metainfo" | sort)
+[ "$desktop_categories" = "$metainfo_categories" ] || fail "categories differ between launcher and metainfo"
+
+# The version is typed once, in CMakeLists.txt; everything else is generated from it.
+pattern="(^|[^0-9.])${SCARABINE_VERSION//./\\.}([^0-9]|$)"
+cd "$SCARABINE_SOURCE_DIR"
+if copies=$(grep -rnE "$pattern" src packaging cmake); then
+  fail "version written out by hand instead of taken from the project:"$'\n'"$copies"
+fi
+echo "launcher and metainfo valid for version $SCARABINE_VERSION"
