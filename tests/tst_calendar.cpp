@@ -116,8 +116,9 @@ class TestCalendar : public QObject {
     QTest::addColumn<QString>("caption");
     for (const Row& r : Expected) {
       const char* m = MonthNames[r.month - 1];
-      QTest::addRow("%s %d first of %s", m, r.firstDay, r.caption) << r.month << r.firstDay << r.sign << QString(r.caption);
-      QTest::addRow("%s %d last of %s", m, r.lastDay, r.caption) << r.month << r.lastDay << r.sign << QString(r.caption);
+      const QString caption(r.caption);
+      QTest::addRow("%s %d first of %s", m, r.firstDay, r.caption) << r.month << r.firstDay << r.sign << caption;
+      QTest::addRow("%s %d last of %s", m, r.lastDay, r.caption) << r.month << r.lastDay << r.sign << caption;
     }
   }
   void rowEdges() {
