@@ -90,6 +90,19 @@ constexpr std::array<std::string_view, SignCount> DisplayNames{
   "Amon-Ra", "Anubis", "Bastet", "Geb", "Horus", "Isis",
   "Mut", "The Nile", "Osiris", "Sekhmet", "Seth", "Thoth"};
 
+// A row writes its sign's own caption; the single exception is the July
+// Bastet row, whose caption reads "Basted".
+constexpr bool RowsWriteTheirSignsCaption() {
+  int exceptions = 0;
+  for (const CalendarRow& r : Calendar) {
+    if (r.caption == Captions[static_cast<std::size_t>(r.sign)]) continue;
+    if (r.month != 7 || r.sign != Bastet || r.caption != "Basted") return false;
+    ++exceptions;
+  }
+  return exceptions == 1;
+}
+static_assert(RowsWriteTheirSignsCaption(), "a calendar row writes a caption that is not its sign's");
+
 }  // namespace
 
 std::string_view SignCaption(SignName sign) { return Captions[static_cast<std::size_t>(sign)]; }
