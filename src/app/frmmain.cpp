@@ -200,7 +200,7 @@ void FrmMain::BuildControls() {
   QFrame* frame2 = MakeStrip("Frame2", client, TwipsRect(0, 0, 6975, 615));
   LinkLabel* label61 = MakeLink("Label61",
                                 QStringLiteral("The Most Popular Online Orlenda Discussion Board. Best Resource For "
-                                               "Everything Orlenda. Join us at www.orlenda.com!"),
+                                               "Everything Orlenda. Visit our discussion board at www.orlenda.com!"),
                                 frame2, TwipsRect(360, 120, 6480, 585), 9);
   connect(label61, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
 
