@@ -1,0 +1,289 @@
+#include "app/frmmain.h"
+
+#include "app/about.h"
+#include "app/compute.h"
+#include "app/exit.h"
+#include "app/keyfilter.h"
+#include "app/linklabel.h"
+#include "app/look.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "version.h"
+#include "web/pages.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <array>
+#include <limits>
+
+namespace {
+constexpr int ClientWidth = 6990;
+constexpr int ClientHeight = 5790;
+constexpr double TextPoints = 8.25;
+
+const QColor Black{0, 0, 0};
+const QColor Blue{0, 0, 255};
+const QColor ButtonFace{192, 192, 192};
+const QColor FieldGrey{64, 64, 64};
+
+constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
+                                                 "July",    "August",   "September", "October", "November", "December"};
+constexpr int FirstYear = 1900;
+constexpr int YearCount = 200;
+constexpr int SelectedYearPosition = 50;  // 1950
+
+template <class W>
+W* Place(W* widget, const char* name, QWidget* parent, const QRect& rect) {
+  widget->setParent(parent);
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(rect);
+  return widget;
+}
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const QRect& rect,
+                  const QFont& font = VerdanaFont(TextPoints)) {
+  auto* label = Place(new QLabel(text), name, parent, rect);
+  label->setFont(font);
+  return label;
+}
+
+QGroupBox* MakeGroup(const char* name, const QString& title, QWidget* parent, const QRect& rect) {
+  auto* group = Place(new QGroupBox(title), name, parent, rect);
+  // The bold font is for the caption only; every child sets its own font.
+  group->setFont(VerdanaFont(TextPoints, true));
+  Paint(group, SysColor::InactiveBorder, SysColor::MenuText);
+  return group;
+}
+
+QFrame* MakeStrip(const char* name, QWidget* parent, const QRect& rect) {
+  auto* strip = Place(new QFrame, name, parent, rect);
+  strip->setFrameShape(QFrame::NoFrame);
+  Paint(strip, Black);
+  return strip;
+}
+
+LinkLabel* MakeLink(const char* name, const QString& text, QWidget* parent, const QRect& rect, double points) {
+  auto* link = Place(new LinkLabel(text), name, parent, rect);
+  link->setFont(VerdanaFont(points, true, true));
+  link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  link->setWordWrap(true);
+  Paint(link, QColor(), SysColor::InactiveBorder);
+  return link;
+}
+
+template <class Field>
+Field* MakeField(Field* field, const char* name, QWidget* parent, const QRect& rect) {
+  Place(field, name, parent, rect);
+  field->setFont(VerdanaFont(TextPoints));
+  Paint(field, FieldGrey, SysColor::InactiveBorder);
+  return field;
+}
+
+struct PersonNames {
+  const char* nameLabel;
+  const char* nameBox;
+  const char* dateHeading;
+  const char* monthHeading;
+  const char* yearHeading;
+  const char* birthLabel;
+  const char* dateList;
+  const char* monthList;
+  const char* yearList;
+};
+
+struct PersonFields {
+  QLineEdit* name;
+  QComboBox* date;
+  QComboBox* month;
+  QComboBox* year;
+};
+
+// Both person groups share one inner layout.
+PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
+  MakeLabel(n.nameLabel, QStringLiteral("Name :-"), group, TwipsRect(480, 360, 705, 195));
+  auto* name = MakeField(new QLineEdit, n.nameBox, group, TwipsRect(1920, 360, 3375, 285));
+  name->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
+  const QFont heading = VerdanaFont(TextPoints, false, true);
+  MakeLabel(n.dateHeading, QStringLiteral("Date"), group, TwipsRect(2160, 720, 405, 195), heading);
+  MakeLabel(n.monthHeading, QStringLiteral("Month"), group, TwipsRect(3240, 720, 510, 195), heading);
+  MakeLabel(n.yearHeading, QStringLiteral("Year"), group, TwipsRect(4560, 720, 390, 195), heading);
+  MakeLabel(n.birthLabel, QStringLiteral("Date O Birth :-"), group, TwipsRect(480, 960, 1275, 195));
+  auto* date = MakeField(new QComboBox, n.dateList, group, TwipsRect(1920, 960, 855, 315));
+  auto* month = MakeField(new QComboBox, n.monthList, group, TwipsRect(2880, 960, 1335, 315));
+  auto* year = MakeField(new QComboBox, n.yearList, group, TwipsRect(4320, 960, 975, 315));
+  InstallNameKeyFilter(name);
+  return {name, date, month, year};
+}
+
+void AddDays(QComboBox* list) {
+  for (int day = 1; day <= 31; ++day) list->addItem(QString::number(day));
+}
+void AddMonths(QComboBox* list) {
+  for (const char* month : MonthNames) list->addItem(QString::fromLatin1(month));
+}
+void AddYears(QComboBox* list) {
+  for (int year = FirstYear; year < FirstYear + YearCount; ++year) list->addItem(QString::number(year));
+}
+}  // namespace
+
+FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmMain"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QString::fromLatin1(WindowTitle));
+  setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
+  Paint(this, SysColor::InactiveBorder, SysColor::MenuText);
+  LoadedWindows::Register(this);
+
+  BuildMenu();
+  BuildControls();
+  FillLists();
+  SetTabOrder();
+  // The layout is drawn for one size only.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  txtName_->setFocus();
+}
+
+void FrmMain::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  auto named = [](QAction* action, const char* name) {
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+  };
+  auto opens = [](QAction* action, const PageKey& key) {
+    connect(action, &QAction::triggered, action, [key] { OpenWebPage(key); });
+  };
+
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  named(file->menuAction(), "mnuFile");
+  connect(named(file->addAction(QStringLiteral("Get My Egyptian Astrology Compatibility")), "mnuAstro"),
+          &QAction::triggered, this, [] { RunCompatibilityCommand(); });
+  connect(named(file->addAction(QStringLiteral("E&xit")), "mnuExit"), &QAction::triggered, this, &QWidget::close);
+
+  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  named(help->menuAction(), "mnuHelp");
+  opens(named(help->addAction(QStringLiteral("&Online Help")), "mnuOnline"), Page::Help);
+  opens(named(help->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit"), Page::Home);
+  named(help->addSeparator(), "mnuHelp1");
+  opens(named(help->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate"), Page::Download);
+  named(help->addSeparator(), "mnuHelp2");
+  connect(named(help->addAction(QStringLiteral("&About Software")), "mnuAbout"), &QAction::triggered, this,
+          [] { ShowAboutBox(); });
+
+  opens(named(bar->addAction(QStringLiteral("&Donate")), "mnuDonate"), Page::Donate);
+  QAction* makeMoney = named(bar->addAction(QStringLiteral("Make Money &Online")), "mkmoney");
+  opens(makeMoney, Page::FullyBranded);
+  // Starts hidden rather than greyed out: the menu bar shows only the regular
+  // entries, and the command stays connected for whenever it is shown.
+  makeMoney->setVisible(false);
+}
+
+void FrmMain::BuildControls() {
+  auto* client = new QWidget;
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+  Paint(client, SysColor::InactiveBorder, SysColor::MenuText);
+  setCentralWidget(client);
+
+  QFrame* frame2 = MakeStrip("Frame2", client, TwipsRect(0, 0, 6975, 615));
+  LinkLabel* label61 = MakeLink("Label61",
+                                QStringLiteral("The Most Popular Online Orlenda Discussion Board. Best Resource For "
+                                               "Everything Orlenda. Visit our discussion board at www.orlenda.com!"),
+                                frame2, TwipsRect(360, 120, 6480, 585), 9);
+  connect(label61, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
+
+  QGroupBox* frame1 = MakeGroup("Frame1", QStringLiteral("Please Fill in Your Personal Details"), client,
+                                TwipsRect(0, 600, 6975, 4335));
+  QLabel* label12 = MakeLabel("Label12",
+                              QStringLiteral("Know your Egyptian Astrology Sign. Get your compatibility with your "
+                                             "partner on the basis of Egyptian Astrology! Just enter your birth "
+                                             "details and you are all set to go!"),
+                              frame1, TwipsRect(120, 240, 6735, 615), VerdanaFont(TextPoints, true));
+  label12->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label12->setWordWrap(true);
+  Paint(label12, QColor(), Blue);
+
+  QGroupBox* frame4 = MakeGroup("Frame4", QStringLiteral("Your Details"), frame1, TwipsRect(480, 960, 5895, 1455));
+  const PersonFields user = BuildPerson(
+      frame4, {"Label2", "txtName", "Label4", "Label5", "Label6", "Label1", "cmbDate", "cmbMonth", "cmbYear"});
+  QGroupBox* frame3 =
+      MakeGroup("Frame3", QStringLiteral("Your Partner's Details"), frame1, TwipsRect(480, 2520, 5895, 1335));
+  const PersonFields partner = BuildPerson(frame3, {"Label11", "txtPartnerName", "Label10", "Label9", "Label8",
+                                                    "Label3", "cmbPartnerDate", "cmbPartnerMonth", "cmbPartnerYear"});
+  txtName_ = user.name;
+  cmbDate_ = user.date;
+  cmbMonth_ = user.month;
+  cmbYear_ = user.year;
+  txtPartnerName_ = partner.name;
+  cmbPartnerDate_ = partner.date;
+  cmbPartnerMonth_ = partner.month;
+  cmbPartnerYear_ = partner.year;
+
+  auto* command1 = Place(new QPushButton(QStringLiteral("Get My &Egyptian Astrology Compatibility")), "Command1",
+                         frame1, TwipsRect(480, 3885, 5895, 375));
+  command1->setFont(VerdanaFont(TextPoints, true));
+  Paint(command1, ButtonFace, SysColor::MenuText);
+  command1->setAutoFillBackground(false);
+  connect(command1, &QPushButton::clicked, this, [] { RunCompatibilityCommand(); });
+  command1_ = command1;
+
+  QFrame* frame5 = MakeStrip("Frame5", client, TwipsRect(0, 4920, 6975, 855));
+  LinkLabel* label7 = MakeLink("Label7",
+                               QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                              "money online. Get this software fully branded for your website. "
+                                              "Click here for more details."),
+                               frame5, TwipsRect(240, 165, 6495, 615), TextPoints);
+  connect(label7, &LinkLabel::clicked, this, [] { OpenWebPage(Page::FullyBranded); });
+}
+
+void FrmMain::FillLists() {
+  AddDays(cmbDate_);
+  AddMonths(cmbMonth_);
+  AddYears(cmbYear_);
+  AddDays(cmbPartnerDate_);
+  AddMonths(cmbPartnerMonth_);
+  AddYears(cmbPartnerYear_);
+  cmbMonth_->setCurrentIndex(0);
+  cmbDate_->setCurrentIndex(0);
+  cmbYear_->setCurrentIndex(SelectedYearPosition);
+  cmbPartnerMonth_->setCurrentIndex(0);
+  cmbPartnerDate_->setCurrentIndex(0);
+  cmbPartnerYear_->setCurrentIndex(SelectedYearPosition);
+}
+
+void FrmMain::SetTabOrder() {
+  const std::array<QWidget*, 9> order{txtName_,        command1_,        cmbDate_,       cmbMonth_,     cmbYear_,
+                                      cmbPartnerYear_, cmbPartnerMonth_, cmbPartnerDate_, txtPartnerName_};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    placed_ = true;
+    if (QScreen* s = screen()) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(s->availableGeometry().center());
+      move(frame.topLeft());
+    }
+  }
+  QMainWindow::showEvent(event);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  BeginExit(this);
+  event->accept();
+}
+
+void ShowMainWindow() { SharedWindow<FrmMain>::Get()->show(); }

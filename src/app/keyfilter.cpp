@@ -1,0 +1,101 @@
+#include "app/keyfilter.h"
+
+#include "app/messages.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <optional>
+
+namespace {
+constexpr char16_t Blank = 32;
+constexpr char16_t Enter = 13;
+constexpr char16_t Backspace = 8;
+
+bool IsUpper(char16_t c) { return c >= u'A' && c <= u'Z'; }
+bool IsLower(char16_t c) { return c >= u'a' && c <= u'z'; }
+
+// A code that stands for "no single character": refused like any other.
+constexpr char16_t NotOneCharacter = 0xFFFF;
+
+// The single character a text types, if it is exactly one UTF-16 unit.
+char16_t CodeOf(const QString& text) { return text.size() == 1 ? text.at(0).unicode() : NotOneCharacter; }
+
+// What the key press types, as one character code; nothing for keys that type
+// nothing. Ctrl+letter is the letter's control code whatever text the
+// platform attaches (X11 sends "\x03" for Ctrl+C, others send "c").
+std::optional<char16_t> TypedCode(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete) return std::nullopt;
+  if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+    return static_cast<char16_t>(key - Qt::Key_A + 1);
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Enter;
+    case Qt::Key_Backspace:
+      return Backspace;
+    case Qt::Key_Escape:
+      return char16_t{27};
+    default:
+      break;
+  }
+  if (event.text().isEmpty()) return std::nullopt;
+  return CodeOf(event.text());
+}
+
+class NameKeyFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box) return false;
+    if (event->type() == QEvent::KeyPress) return FilterKey(box, *static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::InputMethod) return FilterCommit(box, *static_cast<QInputMethodEvent*>(event));
+    return false;
+  }
+
+ private:
+  // Returns true when the event is consumed here.
+  static bool FilterKey(QLineEdit* box, const QKeyEvent& event) {
+    const std::optional<char16_t> typed = TypedCode(event);
+    if (!typed) return false;
+    char16_t code = *typed;
+    FilterNameKey(code);
+    if (code == 0) return true;
+    if (code == *typed) return false;
+    box->insert(QString(QChar(code)));
+    return true;
+  }
+
+  // Text composed by an input method is typed too.
+  static bool FilterCommit(QLineEdit* box, const QInputMethodEvent& event) {
+    if (event.commitString().isEmpty()) return false;
+    char16_t code = CodeOf(event.commitString());
+    FilterNameKey(code);
+    if (code != 0 && code != Enter && code != Backspace) box->insert(QString(QChar(code)));
+    return true;
+  }
+};
+}  // namespace
+
+void FilterNameKey(char16_t& code) {
+  if (IsUpper(code) || IsLower(code)) {
+    if (IsLower(code)) code -= 32;
+    return;
+  }
+  if (code == Blank || code == Enter || code == Backspace) return;
+  Messages::Information(QApplication::activeWindow(), QStringLiteral("Please Enter Only Alphabet"));
+  code = 0;
+}
+
+void InstallNameKeyFilter(QLineEdit* box) {
+  // Names are plain letters; composing through an input method would only
+  // offer characters the filter refuses.
+  box->setAttribute(Qt::WA_InputMethodEnabled, false);
+  box->installEventFilter(new NameKeyFilter(box));
+}
