@@ -11,8 +11,9 @@ class QWidget;
 // only once the new one is complete.
 void SaveReport(QTextEdit* view, QWidget* parent);
 
-// Prints the view's selection, or all of it, through a Print dialog.
-// A printer that cannot start is reported.
+// Prints the view's selection, or all of it, through a Print dialog (the
+// dialog opens on "Selection" when there is one). A printer that cannot
+// start is reported.
 void PrintReport(QTextEdit* view, QWidget* parent);
 
 // The name a report is saved under: ".rtf" is added to a name without an
