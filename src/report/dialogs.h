@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QFileDialog;
+class QPrintDialog;
+class QPrinter;
+
+// The Save As dialog. The program shows the real dialog; tests switch on
+// recording, queue the answer, and read back how the dialog was set up.
+class SaveDialog {
+ public:
+  struct Shown {
+    QString title;
+    QStringList nameFilters;
+    QString defaultSuffix;
+    bool confirmsOverwrite;
+  };
+
+  // Runs the dialog; returns the chosen file, or an empty string on cancel.
+  static QString Exec(QFileDialog& dialog);
+
+  // Test seam: while recording, no dialog appears; each one is recorded and
+  // answered with the next queued file name, or cancelled when none is queued.
+  static void StartRecording();
+  static void StopRecording();
+  static void SetNextFileName(const QString& fileName);
+  static void SetNextCancel();
+  static const QList<Shown>& Recorded();
+};
+
+// The Print dialog, with the same kind of seam. A queued answer may come
+// with a step that sets up the printer as the user would in the dialog
+// (a test points it at a PDF file).
+class PrintDialog {
+ public:
+  struct Shown {
+    bool selectionOffered;
+    bool selectionChosen;
+    bool pageRangeOffered;
+  };
+  using PrinterSetup = std::function<void(QPrinter&)>;
+
+  // Runs the dialog; true when the user chose to print.
+  static bool Exec(QPrintDialog& dialog);
+
+  static void StartRecording();
+  static void StopRecording();
+  static void SetNextAnswer(QDialog::DialogCode answer, PrinterSetup setup = {});
+  static const QList<Shown>& Recorded();
+};

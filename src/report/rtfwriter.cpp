@@ -1,0 +1,142 @@
+#include "report/rtfwriter.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The character properties RTF carries for us; colour 0 is the reader's
+// automatic colour (text whose format names none).
+struct Style {
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  int colour = 0;
+  bool operator==(const Style&) const = default;
+};
+
+// Colours in the order of first use; index 0 of the RTF table is "auto".
+class ColourTable {
+ public:
+  int IndexOf(const QTextCharFormat& format) {
+    const QBrush brush = format.foreground();
+    if (brush.style() == Qt::NoBrush) return 0;
+    const QRgb rgb = brush.color().toRgb().rgb() & 0xFFFFFFu;
+    const qsizetype at = colours_.indexOf(rgb);
+    if (at >= 0) return int(at) + 1;
+    colours_.append(rgb);
+    return int(colours_.size());
+  }
+  QByteArray Rtf() const {
+    QByteArray out = "{\\colortbl ;";
+    for (const QRgb rgb : colours_) {
+      out += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" + QByteArray::number(qGreen(rgb)) + "\\blue" +
+             QByteArray::number(qBlue(rgb)) + ';';
+    }
+    return out + '}';
+  }
+
+ private:
+  QList<QRgb> colours_;
+};
+
+Style StyleOf(const QTextCharFormat& format, ColourTable& colours) {
+  Style style;
+  // The same threshold QFont::bold() uses.
+  style.bold = format.fontWeight() > QFont::Medium;
+  style.italic = format.fontItalic();
+  style.underline = format.fontUnderline();
+  style.colour = colours.IndexOf(format);
+  return style;
+}
+
+// One UTF-16 code unit as RTF's signed 16-bit \uN, with '?' for readers
+// that know no Unicode.
+void AppendUnicode(QByteArray& out, char16_t unit) {
+  out += "\\u" + QByteArray::number(int(static_cast<int16_t>(unit))) + '?';
+}
+
+// Text of a run, escaped. Characters that have no place in the text of a
+// paragraph (controls, frame markers, object placeholders) are dropped.
+void AppendText(QByteArray& out, const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text.at(i).unicode();
+    if (c == '\\' || c == '{' || c == '}') {
+      out += '\\';
+      out += char(c);
+    } else if (c >= 0x20 && c < 0x7F) {
+      out += char(c);
+    } else if (c == '\t') {
+      out += "\\tab ";
+    } else if (c == QChar::LineSeparator) {
+      out += "\\line ";
+    } else if (c < 0x20 || c == 0x7F || c == QChar::ObjectReplacementCharacter || c == 0xFDD0 || c == 0xFDD1 ||
+               c == QChar::ParagraphSeparator) {
+      continue;
+    } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+      AppendUnicode(out, c);
+      AppendUnicode(out, text.at(++i).unicode());
+    } else if (QChar::isSurrogate(c)) {
+      AppendUnicode(out, QChar::ReplacementCharacter);  // half a pair is no character
+    } else {
+      AppendUnicode(out, c);
+    }
+  }
+}
+
+void AppendStyleChange(QByteArray& out, const Style& from, const Style& to) {
+  if (from.bold != to.bold) out += to.bold ? "\\b " : "\\b0 ";
+  if (from.italic != to.italic) out += to.italic ? "\\i " : "\\i0 ";
+  if (from.underline != to.underline) out += to.underline ? "\\ul " : "\\ulnone ";
+  if (from.colour != to.colour) out += "\\cf" + QByteArray::number(to.colour) + ' ';
+}
+
+QByteArray FontTable(const QFont& font) {
+  QString family = font.family();
+  family.remove(QLatin1Char(';'));  // ';' ends the name in the table
+  QByteArray out = "{\\fonttbl{\\f0\\fnil\\fcharset0 ";
+  AppendText(out, family);
+  return out + ";}}";
+}
+
+}  // namespace
+
+QByteArray DocumentToRtf(const QTextDocument& document, const QFont& font) {
+  ColourTable colours;
+  QByteArray body;
+  Style current;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    if (block != document.begin()) body += "\\par\r\n";
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (!fragment.isValid()) continue;
+      const Style style = StyleOf(fragment.charFormat(), colours);
+      AppendStyleChange(body, current, style);
+      current = style;
+      AppendText(body, fragment.text());
+    }
+  }
+
+  // Half-points; 9.75 pt comes out as 10 pt, as other writers round it.
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
+  const int halfPoints = std::max(1, int(std::lround(points * 2)));
+
+  QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
+  out += FontTable(font);
+  out += "\r\n";
+  out += colours.Rtf();
+  out += "\r\n\\pard\\plain\\f0\\fs" + QByteArray::number(halfPoints) + ' ';
+  out += body;
+  out += "}\r\n";
+  return out;
+}
+
+QByteArray DocumentToRtf(const QTextDocument& document) { return DocumentToRtf(document, document.defaultFont()); }

@@ -1,0 +1,346 @@
+#include "app/look.h"
+#include "app/messages.h"
+#include "report/dialogs.h"
+#include "report/rtfwriter.h"
+#include "report/saveprint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+void Insert(QTextCursor& cursor, const QString& text, bool bold, const QColor& colour) {
+  QTextCharFormat format;
+  format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+  format.setForeground(colour);
+  cursor.setCharFormat(format);
+  cursor.insertText(text);
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& contents) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(contents), contents.size());
+}
+
+QString Run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished() || process.exitCode() != 0) return QStringLiteral("<%1 failed>").arg(program);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Text of a PDF with every run of white space made one blank.
+QString PdfText(const QString& path) {
+  return Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
+}
+
+// Files larger than this many bytes cannot be written while it lives, as
+// on a full disk; root is bound by it as much as anyone.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+ private:
+  rlimit saved_{};
+};
+
+const QColor DarkRed(128, 0, 0);
+const QColor DarkBlue(0, 0, 128);
+
+}  // namespace
+
+class TestSavePrint : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTextEdit> view;
+  std::unique_ptr<QTemporaryDir> dir;
+
+  QString Path(const QString& name) const { return dir->filePath(name); }
+  QStringList Entries() const { return QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+
+ private slots:
+  void init() {
+    Messages::StartRecording();
+    SaveDialog::StartRecording();
+    PrintDialog::StartRecording();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+
+    view = std::make_unique<QTextEdit>();
+    view->setFont(VerdanaFont(9.75));
+    QTextCursor cursor(view->document());
+    Insert(cursor, QStringLiteral("Your Egyptian Astrology Sign is :-"), true, DarkRed);
+    Insert(cursor, QStringLiteral("Isis\r\n\r\n"), true, DarkBlue);
+    Insert(cursor, QStringLiteral("Ruling Deity :-"), true, DarkRed);
+    Insert(cursor, QStringLiteral("Isis, mother of Horus\r\n\r\n"), false, Qt::black);
+    Insert(cursor, QStringLiteral("Sacred Animal :-"), true, DarkRed);
+    Insert(cursor, QStringLiteral("Cow\r\n"), false, Qt::black);
+  }
+  void cleanup() {
+    view.reset();
+    dir.reset();
+    PrintDialog::StopRecording();
+    SaveDialog::StopRecording();
+    Messages::StopRecording();
+  }
+
+  void reportFileName_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("saved");
+    QTest::addRow("no extension gets .rtf") << "/d/report" << "/d/report.rtf";
+    QTest::addRow("trailing dot completed once") << "/d/report." << "/d/report.rtf";
+    QTest::addRow(".rtf kept") << "/d/report.rtf" << "/d/report.rtf";
+    QTest::addRow("another extension is the user's choice") << "/d/report.doc" << "/d/report.doc";
+    QTest::addRow("dot in a folder is no extension") << "/d/my.reports/report" << "/d/my.reports/report.rtf";
+  }
+  void reportFileName() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, saved);
+    QCOMPARE(ReportFileName(chosen), saved);
+  }
+
+  void savesRichTextThatUnrtfReads() {
+    const QString path = Path(QStringLiteral("report.rtf"));
+    SaveDialog::SetNextFileName(path);
+    SaveReport(view.get(), nullptr);
+
+    QCOMPARE(SaveDialog::Recorded().size(), 1);
+    const SaveDialog::Shown shown = SaveDialog::Recorded().first();
+    QCOMPARE(shown.title, QStringLiteral("Scarabine"));
+    QCOMPARE(shown.nameFilters, QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
+    QCOMPARE(shown.defaultSuffix, QStringLiteral("rtf"));
+    QVERIFY(shown.confirmsOverwrite);
+    QVERIFY(Messages::Recorded().isEmpty());
+
+    QCOMPARE(ReadAll(path), DocumentToRtf(*view->document()));
+    const QString html = Run(QStringLiteral("unrtf"), {QStringLiteral("--html"), path});
+    QVERIFY2(html.contains(QStringLiteral("Ruling Deity :-")), qPrintable(html));
+    QVERIFY(html.contains(QStringLiteral("<font color=\"#800000\">Your Egyptian Astrology Sign is :-")));
+    QVERIFY(html.contains(QStringLiteral("<font color=\"#000080\">Isis")));
+    QVERIFY(html.contains(QStringLiteral("<font color=\"#000000\">Isis, mother of Horus")));
+    QVERIFY(html.contains(QStringLiteral("<b>")));
+  }
+
+  void nameWithoutExtensionGetsRtf() {
+    SaveDialog::SetNextFileName(Path(QStringLiteral("report")));
+    SaveReport(view.get(), nullptr);
+    QCOMPARE(Entries(), QStringList{QStringLiteral("report.rtf")});
+    QVERIFY(ReadAll(Path(QStringLiteral("report.rtf"))).startsWith("{\\rtf1"));
+  }
+
+  void existingFileReplaced() {
+    const QString path = Path(QStringLiteral("report.rtf"));
+    WriteAll(path, QByteArray(5000, 'x'));  // longer than the report: no old tail may survive
+    SaveDialog::SetNextFileName(path);
+    SaveReport(view.get(), nullptr);
+    QCOMPARE(ReadAll(path), DocumentToRtf(*view->document()));
+    QVERIFY(Messages::Recorded().isEmpty());  // the dialog itself asked
+    QCOMPARE(Entries(), QStringList{QStringLiteral("report.rtf")});
+  }
+
+  // The dialog asked about "report", not "report.rtf"; the command asks
+  // before replacing the file the extension led to.
+  void completedNameAskedBeforeReplacing_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addRow("yes replaces") << QMessageBox::Yes;
+    QTest::addRow("no returns to the dialog, cancel keeps the file") << QMessageBox::No;
+  }
+  void completedNameAskedBeforeReplacing() {
+    QFETCH(QMessageBox::StandardButton, answer);
+    const QString path = Path(QStringLiteral("report.rtf"));
+    WriteAll(path, "old");
+    Messages::QueueAnswer(answer);
+    SaveDialog::SetNextFileName(Path(QStringLiteral("report")));
+    SaveDialog::SetNextCancel();
+    SaveReport(view.get(), nullptr);
+
+    QCOMPARE(Messages::Recorded().size(), 1);
+    QCOMPARE(Messages::Recorded().first().icon, QMessageBox::Warning);
+    QVERIFY(Messages::Recorded().first().text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(SaveDialog::Recorded().size(), answer == QMessageBox::Yes ? 1 : 2);
+    QCOMPARE(ReadAll(path) == "old", answer == QMessageBox::No);
+  }
+
+  void cancelWritesNothing() {
+    SaveDialog::SetNextCancel();
+    SaveReport(view.get(), nullptr);
+    QCOMPARE(SaveDialog::Recorded().size(), 1);
+    QVERIFY(Entries().isEmpty());
+    QVERIFY(Messages::Recorded().isEmpty());
+  }
+
+  void unwritablePlaceReported_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addRow("folder missing") << "missing/report.rtf";
+    QTest::addRow("folder is a regular file") << "plain-file/report.rtf";
+    QTest::addRow("name is a folder") << "folder.rtf";
+  }
+  void unwritablePlaceReported() {
+    QFETCH(QString, target);
+    WriteAll(Path(QStringLiteral("plain-file")), "keep");
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.rtf")));
+    const QStringList before = Entries();
+    const QString path = Path(target);
+    SaveDialog::SetNextFileName(path);
+    SaveReport(view.get(), nullptr);
+
+    QCOMPARE(Messages::Recorded().size(), 1);
+    const Messages::Shown shown = Messages::Recorded().first();
+    QCOMPARE(shown.title, QStringLiteral("Scarabine"));
+    QCOMPARE(shown.icon, QMessageBox::Critical);
+    QVERIFY2(shown.text.contains(QDir::toNativeSeparators(path)), qPrintable(shown.text));
+    const QString reason = shown.text.section(QStringLiteral("\n\n"), 1);
+    QVERIFY2(!reason.trimmed().isEmpty(), qPrintable(shown.text));
+    QCOMPARE(Entries(), before);
+    QCOMPARE(ReadAll(Path(QStringLiteral("plain-file"))), QByteArray("keep"));
+  }
+
+  // The disk fills up while the new file is written: the old one stays whole.
+  void failedWriteLeavesOldFileWhole() {
+    const QString path = Path(QStringLiteral("report.rtf"));
+    const QByteArray old = "{\\rtf1 the report saved last week}";
+    WriteAll(path, old);
+    SaveDialog::SetNextFileName(path);
+    {
+      const FileSizeLimit full(64);
+      SaveReport(view.get(), nullptr);
+    }
+    QCOMPARE(Messages::Recorded().size(), 1);
+    QCOMPARE(Messages::Recorded().first().icon, QMessageBox::Critical);
+    QVERIFY(Messages::Recorded().first().text.contains(QDir::toNativeSeparators(path)));
+    QVERIFY2(Messages::Recorded().first().text.endsWith(QStringLiteral("File too large")),
+             qPrintable(Messages::Recorded().first().text));
+    QCOMPARE(ReadAll(path), old);
+    QCOMPARE(Entries(), QStringList{QStringLiteral("report.rtf")});  // no temporary file left behind
+  }
+
+  void printsWholeReportWithoutSelection() {
+    const QString pdf = Path(QStringLiteral("out.pdf"));
+    PrintDialog::SetNextAnswer(QDialog::Accepted, [&](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+    });
+    PrintReport(view.get(), nullptr);
+
+    QCOMPARE(PrintDialog::Recorded().size(), 1);
+    QVERIFY(!PrintDialog::Recorded().first().selectionOffered);
+    QVERIFY(!PrintDialog::Recorded().first().selectionChosen);
+    QVERIFY(!PrintDialog::Recorded().first().pageRangeOffered);
+    QVERIFY(Messages::Recorded().isEmpty());
+    QCOMPARE(PdfText(pdf), view->toPlainText().simplified());
+  }
+
+  void printsOnlyTheSelection() {
+    QTextCursor cursor = view->textCursor();
+    const QString words = QStringLiteral("mother of Horus");
+    const int start = view->toPlainText().indexOf(words);
+    cursor.setPosition(start);
+    cursor.setPosition(start + int(words.size()), QTextCursor::KeepAnchor);
+    view->setTextCursor(cursor);
+    const QString pdf = Path(QStringLiteral("out.pdf"));
+    PrintDialog::SetNextAnswer(QDialog::Accepted, [&](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+    });
+    PrintReport(view.get(), nullptr);
+
+    QVERIFY(PrintDialog::Recorded().first().selectionOffered);
+    QVERIFY(PrintDialog::Recorded().first().selectionChosen);
+    QVERIFY(Messages::Recorded().isEmpty());
+    QCOMPARE(PdfText(pdf), words);
+  }
+
+  void cancelPrintsNothing() {
+    PrintDialog::SetNextAnswer(QDialog::Rejected, [&](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(Path(QStringLiteral("out.pdf")));
+    });
+    PrintReport(view.get(), nullptr);
+    QCOMPARE(PrintDialog::Recorded().size(), 1);
+    QVERIFY(Entries().isEmpty());
+    QVERIFY(Messages::Recorded().isEmpty());
+  }
+
+  void printerThatCannotStartReported_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addRow("PDF folder missing") << "missing/out.pdf";
+    QTest::addRow("no destination at all") << "";
+  }
+  void printerThatCannotStartReported() {
+    QFETCH(QString, output);
+    const QString pdf = output.isEmpty() ? output : Path(output);
+    PrintDialog::SetNextAnswer(QDialog::Accepted, [&](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+    });
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    PrintReport(view.get(), nullptr);
+    QCOMPARE(Messages::Recorded().size(), 1);
+    QCOMPARE(Messages::Recorded().first().icon, QMessageBox::Critical);
+    QCOMPARE(Messages::Recorded().first().title, QStringLiteral("Scarabine"));
+    QVERIFY(Messages::Recorded().first().text.contains(QDir::toNativeSeparators(pdf)));
+    QVERIFY(Entries().isEmpty());
+  }
+
+  // The user may turn the dialog back to "All" although text is selected.
+  void allChosenOverSelectionPrintsEverything() {
+    QTextCursor cursor = view->textCursor();
+    cursor.setPosition(3);
+    cursor.setPosition(9, QTextCursor::KeepAnchor);
+    view->setTextCursor(cursor);
+    const QString pdf = Path(QStringLiteral("out.pdf"));
+    PrintDialog::SetNextAnswer(QDialog::Accepted, [&](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      printer.setPrintRange(QPrinter::AllPages);
+    });
+    PrintReport(view.get(), nullptr);
+    QCOMPARE(PdfText(pdf), view->toPlainText().simplified());
+  }
+
+  // A report longer than a page goes on over the following pages, no line
+  // lost or printed twice at the page breaks.
+  void longReportRunsOverPages() {
+    QTextCursor cursor(view->document());
+    cursor.movePosition(QTextCursor::End);
+    QStringList lines;
+    for (int i = 1; i <= 150; ++i) lines << QStringLiteral("Line %1 of the characteristics").arg(i);
+    Insert(cursor, lines.join(QStringLiteral("\r\n")), false, Qt::black);
+    const QString pdf = Path(QStringLiteral("out.pdf"));
+    PrintDialog::SetNextAnswer(QDialog::Accepted, [&](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+    });
+    PrintReport(view.get(), nullptr);
+    QVERIFY(Messages::Recorded().isEmpty());
+    QCOMPARE(PdfText(pdf), view->toPlainText().simplified());
+    QVERIFY(Run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+[3-9]"))));
+  }
+};
+
+QTEST_MAIN(TestSavePrint)
+#include "tst_saveprint.moc"
