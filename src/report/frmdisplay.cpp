@@ -142,13 +142,21 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
   Paint(client, WindowBackground);
   setCentralWidget(client);
 
+  // Keyboard order is creation order: Save, Print, the tabs, Back, Exit, then
+  // the pages' views. (Reordering afterwards with setTabOrder is unreliable
+  // for compound widgets such as the tab control and the views.)
   BuildTopStrip(client);
+  BuildSavePrintPanel(client);
 
   tabSelect_ = new QTabWidget(client);
   tabSelect_->setObjectName(QStringLiteral("tabSelect"));
   tabSelect_->setGeometry(TwipsRect(0, 620, ClientWidth, 5655));
   tabSelect_->setFont(VerdanaFont(8.25));
   tabSelect_->setUsesScrollButtons(true);
+
+  // The bottom strip overlaps the tab control's lower edge and lies above it.
+  BuildBottomStrip(client)->raise();
+
   AddPage(tabSelect_,
           BuildSignPage(QStringLiteral("Frame3"), 9705, RTB_, picGod_, lblGodName_, QStringLiteral("RTB"),
                         QStringLiteral("picGod"), QStringLiteral("lblGodName")),
@@ -161,13 +169,8 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
   AddPage(tabSelect_, BuildSummaryPage(), QStringLiteral("Compatibility With Your Partner"));
   tabSelect_->setCurrentIndex(2);
 
-  // The bottom strip overlaps the tab control's lower edge and lies above it.
-  BuildBottomStrip(client)->raise();
-  BuildSavePrintPanel(client);
   BuildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-  SetTabOrder();
   cmdSave_->setFocus();
 }
 
@@ -191,10 +194,6 @@ QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, Re
                                      const QString& pictureName, const QString& signLabelName) {
   QGroupBox* group = Group(groupName, QStringLiteral("Egyptian Astrology Sign"));
 
-  view = new ReportView(group);
-  view->setObjectName(viewName);
-  view->setGeometry(TwipsRect(120, 240, 9165, 4935));
-
   picture = new QLabel(group);
   picture->setObjectName(pictureName);
   picture->setGeometry(TwipsRect(9360, 480, 1770, 2730));
@@ -202,6 +201,10 @@ QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, Re
   picture->setAlignment(Qt::AlignCenter);
   Paint(picture, PictureBackground);
   ShowPicture(picture, DesignPicture);
+
+  view = new ReportView(group);
+  view->setObjectName(viewName);
+  view->setGeometry(TwipsRect(120, 240, 9165, 4935));
 
   signLabel = new AutoSizeLabel(QStringLiteral("The Nile"), group, AutoSizeLabel::Anchor::Centre);
   signLabel->setObjectName(signLabelName);
@@ -254,10 +257,10 @@ QFrame* FrmDisplay::BuildBottomStrip(QWidget* parent) {
   connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(Page::FullyBranded); });
 
   const QFont bold = VerdanaFont(8.25, true);
-  cmExit_ = Button(strip, QStringLiteral("cmExit"), QStringLiteral("&Exit"), TwipsRect(9120, 240, 930, 345), bold,
-                   StripButtonFace);
   cmdBack_ = Button(strip, QStringLiteral("cmdBack"), QStringLiteral("&Back"), TwipsRect(10200, 240, 930, 345),
                     bold, StripButtonFace);
+  cmExit_ = Button(strip, QStringLiteral("cmExit"), QStringLiteral("&Exit"), TwipsRect(9120, 240, 930, 345), bold,
+                   StripButtonFace);
   connect(cmExit_, &QPushButton::clicked, this, &QWidget::close);
   connect(cmdBack_, &QPushButton::clicked, this, &FrmDisplay::GoBack);
   return strip;
@@ -326,14 +329,6 @@ void FrmDisplay::BuildMenus() {
   // clicks that do nothing. Its command stays wired for when it is shown.
   money->setVisible(false);
   connect(money, &QAction::triggered, this, [] { OpenWebPage(Page::FullyBranded); });
-}
-
-void FrmDisplay::SetTabOrder() {
-  // Pictures only show an image and take no focus; they keep their place in
-  // the chain all the same.
-  const QList<QWidget*> order{cmdSave_, cmdPrint_, tabSelect_, cmdBack_,   cmExit_,
-                              picGod_,  RTB_,      picPartnerGod_, PartnerRTB_};
-  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void FrmDisplay::SetGodPicture(int index) { ShowPicture(picGod_, index); }

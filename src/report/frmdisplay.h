@@ -60,7 +60,6 @@ class FrmDisplay : public QMainWindow {
   QFrame* BuildBottomStrip(QWidget* parent);
   QFrame* BuildSavePrintPanel(QWidget* parent);
   void BuildMenus();
-  void SetTabOrder();
 
   QTabWidget* tabSelect_ = nullptr;
   ReportView* RTB_ = nullptr;
