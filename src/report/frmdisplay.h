@@ -3,12 +3,9 @@
 #include <QMainWindow>
 
 class AutoSizeLabel;
-class LinkLabel;
-class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QTabWidget;
 class ReportView;
