@@ -1,0 +1,40 @@
+#include "report/autosizelabel.h"
+
+AutoSizeLabel::AutoSizeLabel(const QString& text, QWidget* parent, Anchor anchor)
+    : QLabel(text, parent), anchor_(anchor) {
+  if (anchor_ == Anchor::Centre) setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void AutoSizeLabel::Place(QPoint topLeft, QRect bounds, QSize minimum) {
+  topLeft_ = topLeft;
+  bounds_ = bounds;
+  minimum_ = minimum;
+  setWordWrap(false);
+  const int width = qMax(QLabel::sizeHint().width(), minimum_.width());
+  centreX_ = topLeft_.x() + width / 2;
+  Fit();
+}
+
+void AutoSizeLabel::setText(const QString& text) {
+  QLabel::setText(text);
+  Fit();
+}
+
+void AutoSizeLabel::Fit() {
+  setWordWrap(false);
+  QSize size = QLabel::sizeHint().expandedTo(minimum_);
+  const int room = bounds_.width();
+  if (room > 0 && size.width() > room) {
+    // Too wide for the container (a very long name): wrap within it.
+    setWordWrap(true);
+    size = QSize(room, qMax(heightForWidth(room), minimum_.height()));
+  }
+  int left = anchor_ == Anchor::Centre ? centreX_ - size.width() / 2 : topLeft_.x();
+  if (room > 0) left = qBound(bounds_.left(), left, bounds_.right() + 1 - size.width());
+  setGeometry(QRect(QPoint(left, topLeft_.y()), size));
+}
+
+void AutoSizeLabel::showEvent(QShowEvent* event) {
+  Fit();
+  QLabel::showEvent(event);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that sizes itself to its caption whenever the caption is set.
+// Anchored at its left edge, or on a fixed centre so that a caption that
+// grows or shrinks stays centred where the design caption was. It never
+// leaves its container's width: a caption too wide for it wraps.
+class AutoSizeLabel : public QLabel {
+  Q_OBJECT
+ public:
+  enum class Anchor { Left, Centre };
+
+  AutoSizeLabel(const QString& text, QWidget* parent, Anchor anchor = Anchor::Left);
+
+  // Design position, in pixels. The centre of a centred label is taken from
+  // the caption it has now. `bounds` spans the container's usable width;
+  // `minimum` keeps a fixed design box as the smallest size.
+  void Place(QPoint topLeft, QRect bounds, QSize minimum = QSize());
+
+  // Hides QLabel::setText so that a caption set through this class refits at
+  // once; a caption set through a plain QLabel pointer refits when shown.
+  void setText(const QString& text);
+
+  // Resizes and moves the label to fit its current caption.
+  void Fit();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  Anchor anchor_;
+  QPoint topLeft_;
+  int centreX_ = 0;
+  QRect bounds_;
+  QSize minimum_;
+};

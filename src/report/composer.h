@@ -1,0 +1,30 @@
+#pragma once
+
+#include "astro/catalogue.h"
+
+#include <QColor>
+#include <QString>
+
+class RichTextView;
+
+// The three styles of a report.
+namespace ReportStyle {
+inline const QColor Heading{128, 0, 0};   // emphasised
+inline const QColor SignName{0, 0, 128};  // emphasised
+inline const QColor Value{0, 0, 0};       // plain
+}  // namespace ReportStyle
+
+inline const QString UserTitleHeading = QStringLiteral("Your Egyptian Astrology Sign is :-");
+inline const QString PartnerTitleHeading = QStringLiteral("Your Partner's Egyptian Astrology Sign is :-");
+
+// Writes one report at the view's caret: the title heading with the sign's
+// caption, then the record's twelve headed entries, in 26 insertions. A step
+// that fails is skipped and the rest still runs.
+void ComposeReport(RichTextView& view, const QString& titleHeading, const QString& signCaption,
+                   const SignRecord& record);
+
+// The user's report into the report window's RTB, captioned from lblGodName,
+// from the current sign record. Loads the report window (unshown) if needed.
+void ComposeUserReport();
+// The same for the partner: PartnerRTB, lblPartnerGodName.
+void ComposePartnerReport();

@@ -1,0 +1,360 @@
+#include "report/frmdisplay.h"
+
+#include "app/about.h"
+#include "app/exit.h"
+#include "app/linklabel.h"
+#include "app/look.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "report/autosizelabel.h"
+#include "report/besteffort.h"
+#include "report/pictures.h"
+#include "report/reportview.h"
+#include "report/saveprint.h"
+#include "version.h"
+#include "web/pages.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Client area in twips: the full width, and down past the Save/Print panel.
+constexpr int ClientWidth = 11295;
+constexpr int ClientHeight = 7320 + 930 + 120;
+
+// The group that fills each tab page.
+constexpr int GroupWidth = 11260;
+constexpr int GroupInset = 60;  // keeps auto-sized captions off the group's border
+
+const QColor WindowBackground{94, 94, 94};
+const QColor StripButtonFace{192, 192, 192};
+const QColor SavePrintFace{238, 232, 170};
+const QColor PictureBackground{228, 226, 216};
+const QColor SignRed{255, 0, 0};
+const QColor VerdictText{255, 255, 255};
+
+constexpr int DesignPicture = 8;  // The Nile, until a run sets the sign
+
+const QString DiscussionBoardText = QStringLiteral(
+    "The Most Popular Online Orlenda Discussion Board. Best Resource For Everything Orlenda. "
+    "Come and join the discussion at www.orlenda.com!");
+const QString HomeBusinessText = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. "
+    "Get this software fully branded for your website. Click here for more details.");
+
+QFrame* BlackStrip(QWidget* parent, const QString& name, QRect geometry) {
+  auto* strip = new QFrame(parent);
+  strip->setObjectName(name);
+  strip->setGeometry(geometry);
+  Paint(strip, Qt::black);
+  return strip;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
+                    const QFont& font, const QColor& face) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  button->setFont(font);
+  // Enter acts on the focused button, as Space does.
+  button->setAutoDefault(true);
+  Paint(button, face);
+  return button;
+}
+
+QGroupBox* Group(const QString& name, const QString& caption) {
+  auto* group = new QGroupBox(caption);
+  group->setObjectName(name);
+  group->setFont(VerdanaFont(8.25, true));
+  Paint(group, SysColor::InactiveBorder);
+  return group;
+}
+
+// Usable width of a group for captions that size themselves: all of it, or
+// the span from `left` to `right` (twips).
+QRect GroupBounds(int left = GroupInset, int right = GroupWidth - GroupInset) {
+  return QRect(Twips(left), 0, Twips(right) - Twips(left), 0);
+}
+
+// A name shares its row with a date: a long name keeps to the left of the
+// date's heading and wraps there rather than running over the date.
+constexpr int NameColumnRight = 7440 - GroupInset;
+
+AutoSizeLabel* Heading(QWidget* group, const QString& name, const QString& caption, int left, int top,
+                       double pointSize) {
+  auto* label = new AutoSizeLabel(caption, group);
+  label->setObjectName(name);
+  label->setFont(VerdanaFont(pointSize, true, true));
+  label->Place(QPoint(Twips(left), Twips(top)), GroupBounds());
+  return label;
+}
+
+// A value label shows its own name until a run writes it, and stays centred
+// where that design caption stood.
+AutoSizeLabel* Value(QWidget* group, const QString& name, int left, int top, double pointSize,
+                     const QColor& colour = QColor(), QRect bounds = GroupBounds()) {
+  auto* label = new AutoSizeLabel(name, group, AutoSizeLabel::Anchor::Centre);
+  label->setObjectName(name);
+  label->setFont(VerdanaFont(pointSize, true));
+  if (colour.isValid()) Paint(label, QColor(), colour);
+  label->Place(QPoint(Twips(left), Twips(top)), bounds);
+  return label;
+}
+
+bool ShowPicture(QLabel* picture, int index) {
+  QPixmap pixmap = DeityPicture(index);
+  if (pixmap.isNull()) return false;
+  const QSize room = picture->contentsRect().size();
+  if (pixmap.width() > room.width() || pixmap.height() > room.height())
+    pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  picture->setPixmap(pixmap);
+  picture->setProperty("pictureIndex", index);
+  return true;
+}
+
+void AddPage(QTabWidget* tabs, QGroupBox* group, const QString& caption) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(group);
+  tabs->addTab(page, caption);
+}
+
+}  // namespace
+
+FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmDisplay"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QString::fromLatin1(WindowTitle));
+  setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
+  LoadedWindows::Register(this);
+
+  auto* client = new QWidget(this);
+  client->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+  Paint(client, WindowBackground);
+  setCentralWidget(client);
+
+  // Keyboard order is creation order: Save, Print, the tabs, Back, Exit, then
+  // the pages' views. (Reordering afterwards with setTabOrder is unreliable
+  // for compound widgets such as the tab control and the views.)
+  BuildTopStrip(client);
+  BuildSavePrintPanel(client);
+
+  tabSelect_ = new QTabWidget(client);
+  tabSelect_->setObjectName(QStringLiteral("tabSelect"));
+  tabSelect_->setGeometry(TwipsRect(0, 620, ClientWidth, 5655));
+  tabSelect_->setFont(VerdanaFont(8.25));
+  tabSelect_->setUsesScrollButtons(true);
+
+  // The bottom strip overlaps the tab control's lower edge and lies above it.
+  BuildBottomStrip(client)->raise();
+
+  AddPage(tabSelect_,
+          BuildSignPage(QStringLiteral("Frame3"), 9705, RTB_, picGod_, lblGodName_, QStringLiteral("RTB"),
+                        QStringLiteral("picGod"), QStringLiteral("lblGodName")),
+          QStringLiteral("Your Characteristics"));
+  AddPage(tabSelect_,
+          BuildSignPage(QStringLiteral("Frame4"), 9720, PartnerRTB_, picPartnerGod_, lblPartnerGodName_,
+                        QStringLiteral("PartnerRTB"), QStringLiteral("picPartnerGod"),
+                        QStringLiteral("lblPartnerGodName")),
+          QStringLiteral("Your Partner's Characteristics"));
+  AddPage(tabSelect_, BuildSummaryPage(), QStringLiteral("Compatibility With Your Partner"));
+  tabSelect_->setCurrentIndex(2);
+
+  BuildMenus();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  cmdSave_->setFocus();
+}
+
+QFrame* FrmDisplay::BuildTopStrip(QWidget* parent) {
+  QFrame* strip = BlackStrip(parent, QStringLiteral("Frame2"), TwipsRect(0, 0, ClientWidth, 615));
+  auto* link = new LinkLabel(DiscussionBoardText, strip);
+  link->setObjectName(QStringLiteral("Label61"));
+  // Kept inside the strip, equally inset on both sides, so the centred text
+  // is centred on the strip and no line is cut at its edges.
+  link->setGeometry(TwipsRect(120, 135, ClientWidth - 240, 615 - 135));
+  link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  link->setWordWrap(true);
+  link->setFont(VerdanaFont(9, true, true));
+  Paint(link, QColor(), SysColor::InactiveBorder);
+  connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
+  return strip;
+}
+
+QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, ReportView*& view,
+                                     QLabel*& picture, AutoSizeLabel*& signLabel, const QString& viewName,
+                                     const QString& pictureName, const QString& signLabelName) {
+  QGroupBox* group = Group(groupName, QStringLiteral("Egyptian Astrology Sign"));
+
+  picture = new QLabel(group);
+  picture->setObjectName(pictureName);
+  picture->setGeometry(TwipsRect(9360, 480, 1770, 2730));
+  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picture->setAlignment(Qt::AlignCenter);
+  Paint(picture, PictureBackground);
+  ShowPicture(picture, DesignPicture);
+
+  view = new ReportView(group);
+  view->setObjectName(viewName);
+  view->setGeometry(TwipsRect(120, 240, 9165, 4935));
+
+  signLabel = new AutoSizeLabel(QStringLiteral("The Nile"), group, AutoSizeLabel::Anchor::Centre);
+  signLabel->setObjectName(signLabelName);
+  signLabel->setFont(VerdanaFont(12, true));
+  Paint(signLabel, QColor(), SignRed);
+  // The design box is the smallest it gets; a longer caption widens it about its centre.
+  signLabel->Place(QPoint(Twips(labelLeft), Twips(3435)), GroupBounds(), QSize(Twips(1095), Twips(270)));
+  return group;
+}
+
+QGroupBox* FrmDisplay::BuildSummaryPage() {
+  QGroupBox* group = Group(QStringLiteral("Frame6"), QStringLiteral("Egyptian Astrology Compatibility Result"));
+
+  Heading(group, QStringLiteral("Label2"), QStringLiteral("Your Name"), 840, 480, 11.25);
+  lblYourName_ = Value(group, QStringLiteral("lblYourName"), 960, 840, 9, QColor(),
+                       GroupBounds(GroupInset, NameColumnRight));
+  Heading(group, QStringLiteral("Label3"), QStringLiteral("Your Date Of Birth"), 7920, 480, 11.25);
+  lblYourDateOfBirth_ = Value(group, QStringLiteral("lblYourDateOfBirth"), 8160, 840, 9);
+  Heading(group, QStringLiteral("Label6"), QStringLiteral("Your Egyptian Sign"), 4200, 1080, 11.25);
+  lblYourEgyptianSign_ = Value(group, QStringLiteral("lblYourEgyptianSign"), 4110, 1440, 11.25, SignRed);
+  Heading(group, QStringLiteral("Label4"), QStringLiteral("Your Partner's Name"), 480, 2280, 11.25);
+  lblYourPartnerName_ = Value(group, QStringLiteral("lblYourPartnerName"), 720, 2640, 9, QColor(),
+                              GroupBounds(GroupInset, NameColumnRight));
+  Heading(group, QStringLiteral("Label5"), QStringLiteral("Your Partner's Date Of Birth"), 7440, 2280, 11.25);
+  lblYourPartnerDateOfBirth_ = Value(group, QStringLiteral("lblYourPartnerDateOfBirth"), 8055, 2640, 9);
+  Heading(group, QStringLiteral("Label7"), QStringLiteral("Your Partner's Egyptian Sign"), 3720, 3000, 11.25);
+  lblYourPartnerEgyptianSign_ =
+      Value(group, QStringLiteral("lblYourPartnerEgyptianSign"), 3780, 3360, 11.25, SignRed);
+  Heading(group, QStringLiteral("Label8"), QStringLiteral("Compatibility With Your Partner"), 3465, 4080, 12)
+      ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+  lblCompatibility_ = new AutoSizeLabel(QStringLiteral("lblCompatibility"), group, AutoSizeLabel::Anchor::Centre);
+  lblCompatibility_->setObjectName(QStringLiteral("lblCompatibility"));
+  lblCompatibility_->setFont(VerdanaFont(9.75, true));
+  lblCompatibility_->setContentsMargins(4, 2, 4, 2);
+  Paint(lblCompatibility_, SysColor::MenuText, VerdictText);
+  lblCompatibility_->Place(QPoint(Twips(4695), Twips(4680)), GroupBounds());
+  return group;
+}
+
+QFrame* FrmDisplay::BuildBottomStrip(QWidget* parent) {
+  QFrame* strip = BlackStrip(parent, QStringLiteral("Frame5"), TwipsRect(0, 6240, ClientWidth, 700));
+  auto* link = new LinkLabel(HomeBusinessText, strip);
+  link->setObjectName(QStringLiteral("Label1"));
+  link->setGeometry(TwipsRect(120, 160, 8295, 495));
+  link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  link->setWordWrap(true);
+  link->setFont(VerdanaFont(8.25, true, true));
+  Paint(link, QColor(), SysColor::InactiveBorder);
+  connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(Page::FullyBranded); });
+
+  const QFont bold = VerdanaFont(8.25, true);
+  cmdBack_ = Button(strip, QStringLiteral("cmdBack"), QStringLiteral("&Back"), TwipsRect(10200, 240, 930, 345),
+                    bold, StripButtonFace);
+  cmExit_ = Button(strip, QStringLiteral("cmExit"), QStringLiteral("&Exit"), TwipsRect(9120, 240, 930, 345), bold,
+                   StripButtonFace);
+  connect(cmExit_, &QPushButton::clicked, this, &QWidget::close);
+  connect(cmdBack_, &QPushButton::clicked, this, &FrmDisplay::GoBack);
+  return strip;
+}
+
+QFrame* FrmDisplay::BuildSavePrintPanel(QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QStringLiteral("Frame1"));
+  panel->setGeometry(TwipsRect(4800, 7320, 4530, 930));
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Paint(panel, WindowBackground);
+
+  const QFont font = SansSerifFont(8.25);
+  cmdSave_ = Button(panel, QStringLiteral("cmdSave"), QStringLiteral("&Save"), TwipsRect(360, 360, 1125, 345), font,
+                    SavePrintFace);
+  cmdPrint_ = Button(panel, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), TwipsRect(1680, 360, 1125, 345),
+                     font, SavePrintFace);
+  connect(cmdSave_, &QPushButton::clicked, this, [this] { SaveReport(RTB_, this); });
+  connect(cmdPrint_, &QPushButton::clicked, this, [this] { PrintReport(RTB_, this); });
+  return panel;
+}
+
+void FrmDisplay::BuildMenus() {
+  auto entry = [](QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+  };
+  auto separator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+  connect(entry(file, QStringLiteral("mnuSave"), QStringLiteral("&Save")), &QAction::triggered, this,
+          [this] { SaveReport(RTB_, this); });
+  connect(entry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")), &QAction::triggered, this,
+          [this] { PrintReport(RTB_, this); });
+  connect(entry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
+          &FrmDisplay::GoBack);
+  connect(entry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this, [this] {
+    BeginExit(this);
+    close();
+  });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+  connect(entry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")), &QAction::triggered, this,
+          [] { OpenWebPage(Page::Help); });
+  connect(entry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
+          [] { OpenWebPage(Page::Home); });
+  separator(help, QStringLiteral("mnuFileSep1"));
+  connect(entry(help, QStringLiteral("mnuUpdate"), QStringLiteral("&Check for Software Update")),
+          &QAction::triggered, this, [] { OpenWebPage(Page::Download); });
+  separator(help, QStringLiteral("mnuFileSep2"));
+  connect(entry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")), &QAction::triggered, this,
+          [] { ShowAboutBox(); });
+
+  QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+  donate->setObjectName(QStringLiteral("mnuDonate"));
+  connect(donate, &QAction::triggered, this, [] { OpenWebPage(Page::Donate); });
+
+  QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+  money->setObjectName(QStringLiteral("mkmoney"));
+  // Starts hidden rather than greyed out: a greyed entry would only invite
+  // clicks that do nothing. Its command stays wired for when it is shown.
+  money->setVisible(false);
+  connect(money, &QAction::triggered, this, [] { OpenWebPage(Page::FullyBranded); });
+}
+
+void FrmDisplay::SetGodPicture(int index) { ShowPicture(picGod_, index); }
+
+void FrmDisplay::SetPartnerGodPicture(int index) { ShowPicture(picPartnerGod_, index); }
+
+void FrmDisplay::GoBack() {
+  BestEffort([] { ShowMainWindow(); });
+  BestEffort([this] { close(); });
+  BestEffort([] { HideFarewell(); });
+}
+
+void FrmDisplay::showEvent(QShowEvent* event) {
+  if (!centred_) {
+    centred_ = true;
+    if (const QScreen* screen = this->screen()) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(screen->availableGeometry().center());
+      move(frame.topLeft());
+    }
+    cmdSave_->setFocus();
+  }
+  QMainWindow::showEvent(event);
+}
+
+void FrmDisplay::closeEvent(QCloseEvent* event) {
+  BeginExit(this);
+  event->accept();
+}
