@@ -10,6 +10,7 @@
 #include "app/windows.h"
 #include "version.h"
 #include "web/pages.h"
+#include "web/promotion.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -199,8 +200,7 @@ void FrmMain::BuildControls() {
 
   QFrame* frame2 = MakeStrip("Frame2", client, TwipsRect(0, 0, 6975, 615));
   LinkLabel* label61 = MakeLink("Label61",
-                                QStringLiteral("The Most Popular Online Orlenda Discussion Board. Best Resource For "
-                                               "Everything Orlenda. Visit our discussion board at www.orlenda.com!"),
+                                DiscussionBoardText,
                                 frame2, TwipsRect(360, 120, 6480, 585), 9);
   connect(label61, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
 
@@ -241,10 +241,7 @@ void FrmMain::BuildControls() {
 
   QFrame* frame5 = MakeStrip("Frame5", client, TwipsRect(0, 4920, 6975, 855));
   LinkLabel* label7 = MakeLink("Label7",
-                               QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                              "money online. Get this software fully branded for your website. "
-                                              "Click here for more details."),
-                               frame5, TwipsRect(240, 165, 6495, 615), TextPoints);
+                               HomeBusinessText, frame5, TwipsRect(240, 165, 6495, 615), TextPoints);
   connect(label7, &LinkLabel::clicked, this, [] { OpenWebPage(Page::FullyBranded); });
 }
 

@@ -13,6 +13,7 @@
 #include "report/saveprint.h"
 #include "version.h"
 #include "web/pages.h"
+#include "web/promotion.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -42,13 +43,6 @@ const QColor SignRed{255, 0, 0};
 const QColor VerdictText{255, 255, 255};
 
 constexpr int DesignPicture = 8;  // The Nile, until a run sets the sign
-
-const QString DiscussionBoardText = QStringLiteral(
-    "The Most Popular Online Orlenda Discussion Board. Best Resource For Everything Orlenda. "
-    "Come and join the discussion at www.orlenda.com!");
-const QString HomeBusinessText = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. "
-    "Get this software fully branded for your website. Click here for more details.");
 
 QFrame* BlackStrip(QWidget* parent, const QString& name, QRect geometry) {
   auto* strip = new QFrame(parent);
