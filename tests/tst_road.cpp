@@ -1,0 +1,232 @@
+// The program's main road, driven through the real windows: names typed,
+// dates picked, the button pressed, the report read, Back, and again.
+#include "app/frmmain.h"
+#include "app/messages.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "report/dialogs.h"
+#include "report/frmdisplay.h"
+#include "report/reportview.h"
+#include "support/urlcatcher.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Person {
+  QString typed;  // as the user types it
+  int day;        // 1-based
+  int month;      // 1-based
+  int year;
+};
+
+void ProcessDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QString LabelText(QWidget* window, const char* name) {
+  auto* label = window->findChild<QLabel*>(QLatin1String(name));
+  return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+int PictureOf(QWidget* window, const char* name) {
+  auto* picture = window->findChild<QLabel*>(QLatin1String(name));
+  return picture ? picture->property("pictureIndex").toInt() : -1;
+}
+
+}  // namespace
+
+class TestRoad : public QObject {
+  Q_OBJECT
+
+  QPointer<FrmMain> input;
+
+  void Enter(const Person& user, const Person& partner) {
+    input->txtName()->clear();
+    input->txtPartnerName()->clear();
+    QTest::keyClicks(input->txtName(), user.typed);
+    QTest::keyClicks(input->txtPartnerName(), partner.typed);
+    input->cmbDate()->setCurrentIndex(user.day - 1);
+    input->cmbMonth()->setCurrentIndex(user.month - 1);
+    input->cmbYear()->setCurrentText(QString::number(user.year));
+    input->cmbPartnerDate()->setCurrentIndex(partner.day - 1);
+    input->cmbPartnerMonth()->setCurrentIndex(partner.month - 1);
+    input->cmbPartnerYear()->setCurrentText(QString::number(partner.year));
+  }
+
+  void PressCompute() {
+    auto* button = input->findChild<QPushButton*>(QStringLiteral("Command1"));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+
+ private slots:
+  void init() {
+    Messages::StartRecording();
+    ShowMainWindow();
+    input = SharedWindow<FrmMain>::IfLoaded();
+    QVERIFY(input);
+  }
+
+  void cleanup() {
+    delete SharedWindow<FrmDisplay>::IfLoaded();
+    delete input.data();
+    for (QWidget* w : LoadedWindows::InLoadOrder()) delete w;
+    ProcessDeferredDeletes();
+    Messages::StopRecording();
+  }
+
+  void wholeRoadThenBackThenAgain() {
+    UrlCatcher catcher;  // the farewell side must not open anything on Back
+    Enter({"ann lee", 20, 7, 1980}, {"bob", 10, 10, 1975});
+    QCOMPARE(input->txtName()->text(), QStringLiteral("ANN LEE"));
+    PressCompute();
+
+    QPointer<FrmDisplay> report = SharedWindow<FrmDisplay>::IfLoaded();
+    QVERIFY(report);
+    QVERIFY(report->isVisible());
+    QVERIFY(!input->isVisible());
+    QVERIFY(Messages::Recorded().isEmpty());
+
+    // 20 July: Bastet under its July caption; 10 October: Bastet as "Bastet".
+    QCOMPARE(PictureOf(report, "picGod"), 3);
+    QCOMPARE(PictureOf(report, "picPartnerGod"), 3);
+    QCOMPARE(LabelText(report, "lblGodName"), QStringLiteral("Basted"));
+    QCOMPARE(LabelText(report, "lblPartnerGodName"), QStringLiteral("Bastet"));
+    QCOMPARE(LabelText(report, "lblYourName"), QStringLiteral("ANN LEE"));
+    QCOMPARE(LabelText(report, "lblYourDateOfBirth"), QStringLiteral("20/July/1980"));
+    QCOMPARE(LabelText(report, "lblYourEgyptianSign"), QStringLiteral("Basted"));
+    QCOMPARE(LabelText(report, "lblYourPartnerName"), QStringLiteral("BOB"));
+    QCOMPARE(LabelText(report, "lblYourPartnerDateOfBirth"), QStringLiteral("10/October/1975"));
+    QCOMPARE(LabelText(report, "lblYourPartnerEgyptianSign"), QStringLiteral("Bastet"));
+    QCOMPARE(LabelText(report, "lblCompatibility"), QStringLiteral("You both are not very compatible"));
+
+    QTabWidget* tabs = report->tabSelect();
+    QCOMPARE(tabs->tabText(0), QStringLiteral("ANN LEE's Characteristics"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("BOB's Characteristics"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Compatibility With Your Partner"));
+    QCOMPARE(tabs->currentIndex(), 2);
+
+    const QString userText = report->RTB()->toPlainText();
+    const QString partnerText = report->PartnerRTB()->toPlainText();
+    QVERIFY(userText.startsWith(QStringLiteral("Your Egyptian Astrology Sign is :-Basted\n\nRuling Deity :-Bastet\n")));
+    QVERIFY(partnerText.startsWith(QStringLiteral("Your Partner's Egyptian Astrology Sign is :-Bastet\n\n")));
+    QCOMPARE(report->RTB()->textCursor().position(), 0);
+    QCOMPARE(report->PartnerRTB()->textCursor().position(), 0);
+
+    // Back: the main window returns with its input, the report window is gone.
+    QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    ProcessDeferredDeletes();
+    QVERIFY(report.isNull());
+    QVERIFY(input->isVisible());
+    QCOMPARE(input->txtName()->text(), QStringLiteral("ANN LEE"));
+    QCOMPARE(input->cmbMonth()->currentIndex(), 6);
+    QCOMPARE(input->cmbPartnerYear()->currentText(), QStringLiteral("1975"));
+    for (QWidget* w : LoadedWindows::InLoadOrder()) QVERIFY2(w == input || !w->isVisible(), qPrintable(w->objectName()));
+
+    // A second run, through the menu entry, shows only the new reports.
+    Enter({"cy", 8, 1, 1990}, {"di", 1, 1, 1990});
+    input->findChild<QAction*>(QStringLiteral("mnuAstro"))->trigger();
+    report = SharedWindow<FrmDisplay>::IfLoaded();
+    QVERIFY(report);
+    QCOMPARE(LabelText(report, "lblGodName"), QStringLiteral("Amon Ra"));
+    QCOMPARE(PictureOf(report, "picGod"), 1);
+    QCOMPARE(PictureOf(report, "picPartnerGod"), 8);
+    QCOMPARE(LabelText(report, "lblCompatibility"), QStringLiteral("You both are very highly compatible"));
+    QVERIFY(report->RTB()->toPlainText().startsWith(QStringLiteral("Your Egyptian Astrology Sign is :-Amon Ra\n")));
+    QVERIFY(!report->RTB()->toPlainText().contains(QStringLiteral("Basted")));
+    QCOMPARE(report->RTB()->toPlainText().count(QStringLiteral("Ruling Deity :-")), 1);
+    QVERIFY(catcher.opened.isEmpty());
+  }
+
+  void verdictFollowsTheDirectedTable_data() {
+    QTest::addColumn<int>("userDay");
+    QTest::addColumn<int>("userMonth");
+    QTest::addColumn<int>("partnerDay");
+    QTest::addColumn<int>("partnerMonth");
+    QTest::addColumn<QString>("verdict");
+    QTest::addRow("start-up dates: The Nile with The Nile") << 1 << 1 << 1 << 1 << "You both are not very compatible";
+    QTest::addRow("Amon-Ra user, Horus partner") << 8 << 1 << 20 << 4 << "You both are very highly compatible";
+    QTest::addRow("Horus user, Amon-Ra partner") << 20 << 4 << 8 << 1 << "You both are not very compatible";
+    QTest::addRow("Anubis user, 20 October Isis partner") << 10 << 5 << 20 << 10 << "You both are very highly compatible";
+    QTest::addRow("Sekhmet user, 23 September Bastet") << 1 << 8 << 23 << 9 << "You both are very highly compatible";
+  }
+  void verdictFollowsTheDirectedTable() {
+    QFETCH(int, userDay);
+    QFETCH(int, userMonth);
+    QFETCH(int, partnerDay);
+    QFETCH(int, partnerMonth);
+    QFETCH(QString, verdict);
+    Enter({"a", userDay, userMonth, 1950}, {"b", partnerDay, partnerMonth, 1950});
+    PressCompute();
+    FrmDisplay* report = SharedWindow<FrmDisplay>::IfLoaded();
+    QVERIFY(report);
+    QCOMPARE(LabelText(report, "lblCompatibility"), verdict);
+  }
+
+  void refusedInputLeavesTheReportWindowUnloaded_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("empty name") << "" << 1 << 1 << "Please Enter Your Name!";
+    QTest::addRow("31 April") << "ann" << 31 << 4 << "Please Enter Your Correct Date Of Birth !";
+    QTest::addRow("30 February") << "ann" << 30 << 2 << "Please Enter Your Correct Date Of Birth !";
+  }
+  void refusedInputLeavesTheReportWindowUnloaded() {
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(QString, message);
+    Enter({name, day, month, 1950}, {"bob", 1, 1, 1950});
+    PressCompute();
+    QVERIFY(SharedWindow<FrmDisplay>::IfLoaded() == nullptr);
+    QVERIFY(input->isVisible());
+    QCOMPARE(Messages::Recorded().size(), 1);
+    QCOMPARE(Messages::Recorded().first().text, message);
+  }
+
+  void theYearChangesOnlyTheDateLabels() {
+    Enter({"ann", 5, 10, 1900}, {"bob", 5, 10, 2099});
+    PressCompute();
+    FrmDisplay* report = SharedWindow<FrmDisplay>::IfLoaded();
+    QVERIFY(report);
+    const QString userReport = report->RTB()->toPlainText();
+    QCOMPARE(LabelText(report, "lblYourDateOfBirth"), QStringLiteral("5/October/1900"));
+    QCOMPARE(LabelText(report, "lblYourPartnerDateOfBirth"), QStringLiteral("5/October/2099"));
+    // Same sign on both sides: the reports differ only in their title heading.
+    QString partnerReport = report->PartnerRTB()->toPlainText();
+    partnerReport.replace(QStringLiteral("Your Partner's Egyptian"), QStringLiteral("Your Egyptian"));
+    QCOMPARE(partnerReport, userReport);
+  }
+
+  void saveWritesTheUsersReportWhicheverTabIsShown() {
+    QTemporaryDir dir;
+    Enter({"ann", 20, 7, 1980}, {"bob", 1, 1, 1980});
+    PressCompute();
+    FrmDisplay* report = SharedWindow<FrmDisplay>::IfLoaded();
+    QVERIFY(report);
+    report->tabSelect()->setCurrentIndex(1);
+    SaveDialog::StartRecording();
+    SaveDialog::SetNextFileName(dir.filePath(QStringLiteral("report")));
+    report->findChild<QAction*>(QStringLiteral("mnuSave"))->trigger();
+    SaveDialog::StopRecording();
+    QFile saved(dir.filePath(QStringLiteral("report.rtf")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
+    QVERIFY(rtf.startsWith("{\\rtf1"));
+    QVERIFY(rtf.contains("Your Egyptian Astrology Sign is :-"));
+    QVERIFY(rtf.contains("Basted"));
+    QVERIFY(!rtf.contains("Your Partner"));
+  }
+};
+
+QTEST_MAIN(TestRoad)
+#include "tst_road.moc"
