@@ -66,6 +66,7 @@ const QColor CheckBlue{0, 0, 192};
 const QColor Yellow{255, 255, 0};
 const QColor White{255, 255, 255};
 const QColor Black{0, 0, 0};
+const QColor ButtonFace{212, 208, 200};
 
 QGroupBox* MakeFrame(const QString& caption, QWidget* parent) {
   auto* frame = new QGroupBox(caption, parent);
@@ -158,7 +159,7 @@ void FrmFarewell::BuildControls() {
   cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
   cmdSubmit->setGeometry(TwipsRect(1920, 1080, 3375, 285));
   cmdSubmit->setFont(VerdanaFont(8.25, true));
-  Paint(cmdSubmit, QColor(), Black);
+  Paint(cmdSubmit, ButtonFace, Black);  // not the frame's blue
   connect(cmdSubmit, &QPushButton::clicked, this, &FrmFarewell::SubmitReferral);
 
   txtEmail = MakeBox(Placeholder::Email, Frame2);
