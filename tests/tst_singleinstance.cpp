@@ -1,5 +1,9 @@
+#include "web/settings.h"
+
+#include <QDate>
 #include <QDir>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,9 +71,23 @@ class TestSingleInstance : public QObject {
     QProcess* first = Start();
     QVERIFY(first->waitForStarted());
     QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), first->processId(), 30000);
+    // The first copy ran the reminder after taking the lock: its first start
+    // stored a date. Make the next start due for the question.
+    const QString store = QDir(config->path())
+                              .filePath(QStringLiteral("Orlenda/%1.ini")
+                                            .arg(QFileInfo(qEnvironmentVariable("SCARABINE_EXE")).completeBaseName()));
+    const QString key = QStringLiteral("Settings/") + ScrambleText(QStringLiteral("Duration"));
+    const QString monthAgo = ScrambleText(QDate::currentDate().addDays(-30).toString(Qt::ISODate));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store), 30000);
+    QVERIFY(QDate::fromString(UnscrambleText(QSettings(store, QSettings::IniFormat).value(key).toString()),
+                              Qt::ISODate).isValid());
+    QSettings(store, QSettings::IniFormat).setValue(key, monthAgo);
+
     QProcess* second = Start();
     VerifyRefused(second);
     if (QTest::currentTestFailed()) return;
+    // The refused copy asked nothing and stored nothing.
+    QCOMPARE(QSettings(store, QSettings::IniFormat).value(key).toString(), monthAgo);
     QCOMPARE(first->state(), QProcess::Running);
     QCOMPARE(RefusalsShown(first), 0);
     QCOMPARE(LockOwner(), first->processId());
