@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+class LinkLabel;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+struct ReferralValues;
+
+// Shown when a working window is closed: a promotion, two links and the
+// refer-a-friend form. Closing it ends the program.
+class FrmFarewell : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FrmFarewell(QWidget* parent = nullptr);
+
+  // The four promotional texts, one of which is shown at load.
+  static constexpr int PromotionCount = 4;
+  static QString PromotionText(int index);
+  // Maps a draw r with 0 <= r < 1 to a promotion index.
+  static int PromotionIndex(double r);
+
+  // The five boxes, blanks removed at both ends.
+  ReferralValues ReferralFromBoxes() const;
+  // The message box's text with Windows line breaks, as the page expects.
+  QString MessageText() const;
+
+ public slots:
+  void SubmitReferral();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void Check1Toggled(bool ticked);
+  QString PlaceholderOf(QObject* box) const;
+  QString BoxText(QObject* box) const;
+  void SetBoxText(QObject* box, const QString& text);
+
+  QPushButton* cmdClose = nullptr;
+  QCheckBox* Check1 = nullptr;
+  QLabel* picFarewellIcon = nullptr;
+  QLabel* lblFarewellCaption = nullptr;
+  QLabel* Label2 = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QLineEdit* txtName = nullptr;
+  QPushButton* cmdSubmit = nullptr;
+  QLineEdit* txtEmail = nullptr;
+  QLineEdit* txtFriendEmail = nullptr;
+  QLineEdit* txtFriendName = nullptr;
+  QPlainTextEdit* txtMessage = nullptr;
+  QGroupBox* Frame6 = nullptr;
+  QLabel* Label3 = nullptr;
+  LinkLabel* lblGoToHome = nullptr;
+};

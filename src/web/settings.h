@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The program's one persistent setting lives in a small per-user store:
+// application name = the executable's file name, section "Settings", key and
+// value scrambled so the file is not plainly readable.
+
+// Each character moved up by a fixed small offset; length and order unchanged.
+QString ScrambleText(const QString& plain);
+// The inverse of ScrambleText.
+QString UnscrambleText(const QString& scrambled);
+
+// The stored value for a plain key, unscrambled; empty when there is none or
+// the store cannot be read.
+QString ReadSetting(const QString& key);
+// Stores a value under a plain key (both scrambled), replacing any earlier
+// one. A store that cannot be written is ignored: nothing is reported.
+void SaveSettingValue(const QString& key, const QString& value);
+
+// The application name the store is filed under: the executable's name
+// without its extension.
+QString SettingsApplicationName();

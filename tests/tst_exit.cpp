@@ -1,0 +1,212 @@
+#include "app/exit.h"
+#include "app/messages.h"
+#include "app/windows.h"
+#include "support/urlcatcher.h"
+#include "web/frmfarewell.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+// Stands in for the main and report windows: a working window whose unload
+// runs the exit sequence.
+class WorkingWindow : public QWidget {
+ public:
+  explicit WorkingWindow(const QString& name, bool refuseClose = false) : refuse(refuseClose) {
+    setObjectName(name);
+    setWindowTitle(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    LoadedWindows::Register(this);
+    resize(200, 100);
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    BeginExit(this);
+    if (refuse) event->ignore(); else event->accept();
+  }
+
+ private:
+  bool refuse;
+};
+
+// Watches every window: the order they are closed in, and any shown once
+// shutdown has begun.
+class WindowWatcher : public QObject {
+ public:
+  QStringList closed;
+  QStringList shownAfterShutdown;
+  int farewellShows = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !widget->isWindow()) return false;
+    if (event->type() == QEvent::Close && !closed.contains(widget->objectName())) closed.append(widget->objectName());
+    if (event->type() == QEvent::Show) {
+      if (LoadedWindows::ShutdownBegun()) shownAfterShutdown.append(widget->objectName());
+      if (widget->objectName() == QLatin1String("frmFarewell")) ++farewellShows;
+    }
+    return false;
+  }
+};
+
+void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+}  // namespace
+
+class TestExit : public QObject {
+  Q_OBJECT
+ private:
+  WindowWatcher* watcher = nullptr;
+  UrlCatcher* catcher = nullptr;
+  QPointer<WorkingWindow> main;
+  QPointer<WorkingWindow> display;
+
+  FrmFarewell* Farewell() { return SharedWindow<FrmFarewell>::IfLoaded(); }
+  bool FarewellVisible() { return Farewell() && Farewell()->isVisible(); }
+  // The report window is up; the main window stays loaded but hidden.
+  void ShowReport() {
+    display = new WorkingWindow(QStringLiteral("frmDisplay"));
+    display->show();
+    main->hide();
+  }
+
+ private slots:
+  void init() {
+    Messages::StartRecording();
+    catcher = new UrlCatcher;
+    watcher = new WindowWatcher;
+    qApp->installEventFilter(watcher);
+    main = new WorkingWindow(QStringLiteral("frmMain"));
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+  }
+  void cleanup() {
+    qApp->removeEventFilter(watcher);
+    delete watcher;
+    for (QWidget* window : LoadedWindows::InLoadOrder()) delete window;
+    DeleteClosed();
+    LoadedWindows::ResetForTests();
+    delete catcher;
+    QVERIFY(Messages::Recorded().isEmpty());  // nothing is ever reported on this path
+    Messages::StopRecording();
+  }
+
+  void closingMainShowsFarewell_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::addRow("menu Exit") << false;
+    QTest::addRow("close box") << true;
+  }
+  void closingMainShowsFarewell() {
+    QFETCH(bool, closeBox);
+    if (closeBox) main->windowHandle()->close(); else main->close();
+    DeleteClosed();
+    QVERIFY(main.isNull());
+    QVERIFY(FarewellVisible());
+    QVERIFY(!LoadedWindows::ShutdownBegun());
+    QCOMPARE(watcher->farewellShows, 1);
+  }
+
+  void closingReportLeavesMainHidden_data() {
+    QTest::addColumn<int>("how");
+    QTest::addRow("Exit button") << 0;
+    QTest::addRow("close box") << 1;
+    QTest::addRow("Exit menu calls BeginExit itself") << 2;
+  }
+  void closingReportLeavesMainHidden() {
+    QFETCH(int, how);
+    ShowReport();
+    switch (how) {
+      case 0: display->close(); break;
+      case 1: display->windowHandle()->close(); break;
+      default: BeginExit(display); break;
+    }
+    DeleteClosed();
+    QVERIFY(display.isNull());
+    QVERIFY(!main.isNull());
+    QVERIFY(!main->isVisible());
+    QVERIFY(FarewellVisible());
+    QCOMPARE(watcher->farewellShows, 1);  // once, even when BeginExit ran twice
+    QCOMPARE(watcher->closed, QStringList{QStringLiteral("frmDisplay")});
+  }
+
+  void backLeavesOnlyMainVisible() {
+    ShowReport();
+    // What Back does: main window up, report window unloaded, farewell hidden again.
+    main->show();
+    display->close();
+    HideFarewell();
+    DeleteClosed();
+    QVERIFY(display.isNull());
+    QVERIFY(main->isVisible());
+    QVERIFY(Farewell());
+    QVERIFY(!Farewell()->isVisible());
+    // The farewell comes back when the main window is closed later.
+    main->close();
+    QVERIFY(FarewellVisible());
+  }
+
+  void farewellEndsTheProgram_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::addRow("Exit button") << false;
+    QTest::addRow("close box") << true;
+  }
+  void farewellEndsTheProgram() {
+    QFETCH(bool, closeBox);
+    ShowReport();
+    bool stillRunning = false;
+    QTimer::singleShot(0, this, [this] { display->close(); });
+    QTimer::singleShot(0, this, [&, this] {
+      // The working window is gone, the farewell is up and the loop still runs.
+      stillRunning = FarewellVisible();
+      if (closeBox)
+        Farewell()->windowHandle()->close();
+      else
+        QTest::mouseClick(Farewell()->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+    });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(stillRunning);
+    QVERIFY(LoadedWindows::ShutdownBegun());
+    // Unloaded in load order (the close box starts with the farewell's own
+    // unload); the hidden main window's unload showed nothing.
+    if (closeBox)
+      QCOMPARE(watcher->closed, (QStringList{"frmDisplay", "frmFarewell", "frmMain"}));
+    else
+      QCOMPARE(watcher->closed, (QStringList{"frmDisplay", "frmMain", "frmFarewell"}));
+    QCOMPARE(watcher->shownAfterShutdown, QStringList());
+    QCOMPARE(watcher->farewellShows, 1);
+    DeleteClosed();
+    QCOMPARE(LoadedWindows::InLoadOrder(), QList<QWidget*>());
+  }
+
+  void shutdownClosesEveryWindowEvenARefusingOne() {
+    auto* stubborn = new WorkingWindow(QStringLiteral("frmStubborn"), true);
+    stubborn->show();
+    auto* last = new WorkingWindow(QStringLiteral("frmLast"));
+    last->show();
+    QTimer::singleShot(0, this, [] { CloseAllAndEnd(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(watcher->closed, (QStringList{"frmMain", "frmStubborn", "frmLast"}));
+    QCOMPARE(watcher->shownAfterShutdown, QStringList());
+    QVERIFY(!Farewell());  // never created once shutdown had begun
+    DeleteClosed();
+    QCOMPARE(LoadedWindows::InLoadOrder(), QList<QWidget*>());
+  }
+
+  // Last: ending before the event loop runs leaves the application told to quit.
+  void endingBeforeTheEventLoop() {
+    CloseAllAndEnd();
+    QVERIFY(LoadedWindows::ShutdownBegun());
+    BeginExit(nullptr);
+    QVERIFY(!Farewell());
+    DeleteClosed();
+    QVERIFY(main.isNull());
+    QCOMPARE(watcher->shownAfterShutdown, QStringList());
+  }
+};
+
+QTEST_MAIN(TestExit)
+#include "tst_exit.moc"

@@ -1,0 +1,154 @@
+#include "app/messages.h"
+#include "web/pages.h"
+#include "web/reminder.h"
+#include "web/settings.h"
+
+#include <QDesktopServices>
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ReminderStep)
+
+namespace {
+const QDate Today{2026, 12, 8};
+}
+
+// Notes what was stored at the moment a page opened.
+class OpenWatcher : public QObject {
+  Q_OBJECT
+ public:
+  QStringList opened;
+  QStringList storedWhenOpened;
+ public slots:
+  void handle(const QUrl& url) {
+    opened.append(url.toString());
+    storedWhenOpened.append(ReadSetting(ReminderKey));
+  }
+};
+
+class TestReminder : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir* folder = nullptr;
+  OpenWatcher* watcher = nullptr;
+
+ private slots:
+  void init() {
+    folder = new QTemporaryDir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder->path());
+    watcher = new OpenWatcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), watcher, "handle");
+    Messages::StartRecording();
+  }
+  void cleanup() {
+    Messages::StopRecording();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    delete watcher;
+    delete folder;
+  }
+
+  void decision_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<ReminderStep>("step");
+    const QLocale locale = QLocale::system();
+    auto shortText = [&](const QDate& d) { return locale.toString(d, QLocale::ShortFormat); };
+    QTest::addRow("first start") << QString() << Today << ReminderStep::StoreToday;
+    QTest::addRow("same day") << "2026-12-08" << Today << ReminderStep::Nothing;
+    QTest::addRow("14 days ago is quiet") << "2026-11-24" << Today << ReminderStep::Nothing;
+    QTest::addRow("15 days ago asks") << "2026-11-23" << Today << ReminderStep::Ask;
+    QTest::addRow("14 days ahead is quiet") << "2026-12-22" << Today << ReminderStep::Nothing;
+    QTest::addRow("15 days ahead asks") << "2026-12-23" << Today << ReminderStep::Ask;
+    QTest::addRow("years ago asks") << "2019-01-01" << Today << ReminderStep::Ask;
+    QTest::addRow("across new year, 14") << "2025-12-27" << QDate(2026, 1, 10) << ReminderStep::Nothing;
+    QTest::addRow("across new year, 15") << "2025-12-26" << QDate(2026, 1, 10) << ReminderStep::Ask;
+    QTest::addRow("leap day counted, 14") << "2024-02-29" << QDate(2024, 3, 14) << ReminderStep::Nothing;
+    QTest::addRow("leap day counted, 15") << "2024-02-28" << QDate(2024, 3, 14) << ReminderStep::Ask;
+    QTest::addRow("short date 3 days ago") << shortText(Today.addDays(-3)) << Today << ReminderStep::Nothing;
+    QTest::addRow("short date 20 days ago") << shortText(Today.addDays(-20)) << Today << ReminderStep::Ask;
+    QTest::addRow("garbage restarts") << "hello" << Today << ReminderStep::StoreToday;
+    QTest::addRow("impossible date restarts") << "2026-02-30" << Today << ReminderStep::StoreToday;
+    QTest::addRow("date with trailing junk restarts") << "2026-12-08x" << Today << ReminderStep::StoreToday;
+  }
+  void decision() {
+    QFETCH(QString, stored);
+    QFETCH(QDate, today);
+    QFETCH(ReminderStep, step);
+    QCOMPARE(DecideReminder(stored, today), step);
+  }
+
+  void firstStartStoresTodayAndAsksNothing() {
+    RemindAboutUpdate(Today);
+    QVERIFY(Messages::Recorded().isEmpty());
+    QCOMPARE(ReadSetting(ReminderKey), QStringLiteral("2026-12-08"));
+  }
+
+  void quietStartWritesNothing() {
+    SaveSettingValue(ReminderKey, QStringLiteral("2026-11-24"));
+    RemindAboutUpdate(Today);
+    QVERIFY(Messages::Recorded().isEmpty());
+    QCOMPARE(ReadSetting(ReminderKey), QStringLiteral("2026-11-24"));
+    QVERIFY(watcher->opened.isEmpty());
+  }
+
+  void answerNoStoresTodayOpensNothing() {
+    SaveSettingValue(ReminderKey, QStringLiteral("2026-11-23"));
+    Messages::QueueAnswer(QMessageBox::No);
+    RemindAboutUpdate(Today);
+    QCOMPARE(Messages::Recorded().size(), 1);
+    const auto& shown = Messages::Recorded().first();
+    QCOMPARE(shown.title, QStringLiteral("Scarabine"));
+    QCOMPARE(shown.icon, QMessageBox::Information);
+    QCOMPARE(shown.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(shown.text.split(u'\n'), (QStringList{QStringLiteral("There maybe an update to this software available"),
+                                                   QStringLiteral("Do you want to check for an update?")}));
+    QCOMPARE(ReadSetting(ReminderKey), QStringLiteral("2026-12-08"));
+    QVERIFY(watcher->opened.isEmpty());
+  }
+
+  void answerYesStoresTodayThenOpensDownload() {
+    SaveSettingValue(ReminderKey, QStringLiteral("2026-12-23"));
+    Messages::QueueAnswer(QMessageBox::Yes);
+    RemindAboutUpdate(Today);
+    QCOMPARE(Messages::Recorded().size(), 1);
+    QCOMPARE(watcher->opened, QStringList{PageAddress(Page::Download)});
+    QCOMPARE(watcher->storedWhenOpened, QStringList{QStringLiteral("2026-12-08")});
+  }
+
+  void unreadableValueRestartsTheCount() {
+    SaveSettingValue(ReminderKey, QStringLiteral("31.31.31"));
+    RemindAboutUpdate(Today);
+    QVERIFY(Messages::Recorded().isEmpty());
+    QCOMPARE(ReadSetting(ReminderKey), QStringLiteral("2026-12-08"));
+    // ...and the next start 15 days on asks again.
+    RemindAboutUpdate(Today.addDays(15));
+    QCOMPARE(Messages::Recorded().size(), 1);
+  }
+
+  void unwritableStoreNeverStopsStartUp() {
+    QFile blocker(folder->filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, blocker.fileName());
+    RemindAboutUpdate(Today);
+    RemindAboutUpdate(Today);
+    QVERIFY(Messages::Recorded().isEmpty());
+  }
+
+  void corruptFileNeverStopsStartUp() {
+    QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orlenda"), SettingsApplicationName());
+    const QString path = probe.fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("[Settings\n\x01\x02\xff\xfe=\n[[[\n", 17));
+    file.close();
+    RemindAboutUpdate(Today);
+    QVERIFY(Messages::Recorded().isEmpty());
+  }
+};
+
+QTEST_MAIN(TestReminder)
+#include "tst_reminder.moc"
