@@ -283,4 +283,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void ShowMainWindow() { SharedWindow<FrmMain>::Get()->show(); }
+void ShowMainWindow() {
+  if (LoadedWindows::ShutdownBegun()) return;  // no window comes back once shutdown has begun
+  SharedWindow<FrmMain>::Get()->show();
+}

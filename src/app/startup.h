@@ -6,3 +6,6 @@ bool RunStartup();
 
 // Shows the main window (loading it on first use), modeless.
 void ShowMainWindow();
+
+// Start-up, the event loop and the clean-up after it; main()'s whole work.
+int RunProgram();
