@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+
+// Quits the application right after the watched window's first paint, so a
+// process timer measures start-up up to the first frame and no further.
+class QuitAfterFirstPaint : public QObject {
+ public:
+  explicit QuitAfterFirstPaint(QWidget* window) { window->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !quitting_) {
+      quitting_ = true;
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    }
+    return false;
+  }
+
+ private:
+  bool quitting_ = false;
+};
