@@ -104,12 +104,7 @@ AutoSizeLabel* Value(QWidget* group, const QString& name, int left, int top, dou
 }
 
 bool ShowPicture(QLabel* picture, int index) {
-  QPixmap pixmap = DeityPicture(index);
-  if (pixmap.isNull()) return false;
-  const QSize room = picture->contentsRect().size();
-  if (pixmap.width() > room.width() || pixmap.height() > room.height())
-    pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  picture->setPixmap(pixmap);
+  if (!ShowDeityPicture(picture, index)) return false;
   picture->setProperty("pictureIndex", index);
   return true;
 }
