@@ -73,7 +73,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
                       this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setFont(VerdanaFont(8.25, true));
-  Label3->setGeometry(TwipsRect(120, 2520, 5925, 555));
+  // Drawn a pixel wider than the box: kept inside it.
+  Label3->setGeometry(TwipsRect(120, 2520, 5925, 555).intersected(rect()));
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   FitHeight(Label3);

@@ -22,7 +22,9 @@ void AutoSizeLabel::setText(const QString& text) {
 
 void AutoSizeLabel::Fit() {
   setWordWrap(false);
-  QSize size = QLabel::sizeHint().expandedTo(minimum_);
+  // The hint's whole-pixel line height can end a fraction above a
+  // descender's last row on a scaled screen: one pixel to spare.
+  QSize size = (QLabel::sizeHint() + QSize(0, 1)).expandedTo(minimum_);
   const int room = bounds_.width();
   if (room > 0 && size.width() > room) {
     // Too wide for the container (a very long name): wrap within it.

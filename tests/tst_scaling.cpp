@@ -1,0 +1,204 @@
+// Every window at the screen density CTest runs it with (QT_SCALE_FACTOR 1,
+// 1.5 and 2): grabbed in its real state, each caption must fit, nothing may
+// overlap or leave its container, and the pictures must be drawn for the
+// screen's pixel density.
+#include "app/frmabout.h"
+#include "app/frmmain.h"
+#include "app/messages.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "report/frmdisplay.h"
+#include "report/pictures.h"
+#include "support/layoutcheck.h"
+#include "support/urlcatcher.h"
+#include "web/frmfarewell.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Person {
+  QString typed;
+  int day;  // 1-based
+  int month;
+  int year;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Person)
+
+namespace {
+
+qreal ExpectedRatio() {
+  bool ok = false;
+  const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  return ok ? factor : 1.0;
+}
+
+// Grabs the window as it is on screen and checks its whole layout.
+void CheckWindow(QWidget* window, const LayoutDesign& design = {}) {
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  const qreal ratio = ExpectedRatio();
+  QVERIFY(qFuzzyCompare(window->devicePixelRatioF(), ratio));
+  const QPixmap shot = window->grab();
+  QVERIFY(qFuzzyCompare(shot.devicePixelRatio(), ratio));
+  const QSizeF physical = QSizeF(window->size()) * ratio;
+  QVERIFY2(qAbs(shot.width() - physical.width()) <= 1 && qAbs(shot.height() - physical.height()) <= 1,
+           qPrintable(QStringLiteral("grab %1x%2").arg(shot.width()).arg(shot.height())));
+  const QStringList problems = LayoutProblems(window, design);
+  QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n  "))));
+}
+
+// A pixmap drawn for the label's screen: as many pixels as the screen has.
+void CheckDrawnForScreen(const QLabel* label, QSize logical) {
+  const QPixmap pixmap = label->pixmap();
+  QVERIFY2(!pixmap.isNull(), qPrintable(label->objectName()));
+  const qreal ratio = ExpectedRatio();
+  QVERIFY2(qFuzzyCompare(pixmap.devicePixelRatio(), ratio), qPrintable(label->objectName()));
+  QCOMPARE(pixmap.size(), (QSizeF(logical) * ratio).toSize());
+}
+
+}  // namespace
+
+class TestScaling : public QObject {
+  Q_OBJECT
+  std::unique_ptr<UrlCatcher> urls;
+
+  FrmMain* ShowInput(const Person& user, const Person& partner) {
+    ShowMainWindow();
+    FrmMain* input = SharedWindow<FrmMain>::IfLoaded();
+    QTest::keyClicks(input->txtName(), user.typed);
+    QTest::keyClicks(input->txtPartnerName(), partner.typed);
+    input->cmbDate()->setCurrentIndex(user.day - 1);
+    input->cmbMonth()->setCurrentIndex(user.month - 1);
+    input->cmbYear()->setCurrentText(QString::number(user.year));
+    input->cmbPartnerDate()->setCurrentIndex(partner.day - 1);
+    input->cmbPartnerMonth()->setCurrentIndex(partner.month - 1);
+    input->cmbPartnerYear()->setCurrentText(QString::number(partner.year));
+    return input;
+  }
+
+  FrmDisplay* Compute(const Person& user, const Person& partner) {
+    FrmMain* input = ShowInput(user, partner);
+    QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    return SharedWindow<FrmDisplay>::IfLoaded();
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(qFuzzyCompare(qApp->devicePixelRatio(), ExpectedRatio()));
+    qInfo("device pixel ratio %g", qApp->devicePixelRatio());
+  }
+
+  void init() {
+    Messages::StartRecording();
+    urls = std::make_unique<UrlCatcher>();
+  }
+
+  void cleanup() {
+    delete SharedWindow<FrmDisplay>::IfLoaded();
+    delete SharedWindow<FrmMain>::IfLoaded();
+    for (QWidget* w : LoadedWindows::InLoadOrder()) delete w;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    LoadedWindows::ResetForTests();
+    QVERIFY(urls->opened.isEmpty());
+    urls.reset();
+    Messages::StopRecording();
+    QCOMPARE(Messages::Recorded().size(), 0);
+    Messages::ClearRecorded();
+  }
+
+  void mainWindow() {
+    FrmMain* input = ShowInput({"cleopatra philopator", 28, 9, 1969}, {"mark antony", 30, 11, 1983});
+    // The strips are drawn over the group's top and bottom edges; the top
+    // strip hides the empty foot of its link label (its text is checked
+    // against what the strip shows).
+    CheckWindow(input, {{"Label61"}, {"Frame1/Frame2", "Frame1/Frame5"}});
+  }
+
+  void reportWindow_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<Person>("user");
+    QTest::addColumn<Person>("partner");
+    const Person ann{"ann lee", 20, 7, 1980};
+    const Person bob{"bob", 10, 10, 1975};
+    // Longest captions the calendar and the lists give: "The Nile", "September".
+    const Person cleopatra{"cleopatra philopator", 1, 9, 2099};
+    const Person antony{"mark antony", 28, 9, 1969};
+    for (int tab = 0; tab < 3; ++tab) {
+      QTest::addRow("short names, tab %d", tab) << tab << ann << bob;
+      QTest::addRow("long names, tab %d", tab) << tab << cleopatra << antony;
+    }
+  }
+  void reportWindow() {
+    QFETCH(int, tab);
+    QFETCH(Person, user);
+    QFETCH(Person, partner);
+    FrmDisplay* report = Compute(user, partner);
+    QVERIFY(report && report->isVisible());
+    report->tabSelect()->setCurrentIndex(tab);
+    // The bottom strip is drawn over the tab control's lower edge.
+    CheckWindow(report, {{}, {"tabSelect/Frame5"}});
+  }
+
+  void aboutBox() {
+    FrmAbout box;
+    box.show();
+    // The rule above OK runs past both edges, as a line across the box.
+    CheckWindow(&box, {{"Line2"}, {}});
+    auto* icon = box.findChild<QLabel*>(QStringLiteral("picIcon"));
+    CheckDrawnForScreen(icon, icon->size());
+  }
+
+  void farewell_data() {
+    QTest::addColumn<int>("promotion");
+    for (int i = 0; i < FrmFarewell::PromotionCount; ++i) QTest::addRow("promotion %d", i) << i;
+  }
+  void farewell() {
+    QFETCH(int, promotion);
+    auto* window = new FrmFarewell;
+    window->findChild<QLabel*>(QStringLiteral("Label2"))->setText(FrmFarewell::PromotionText(promotion));
+    window->show();
+    // The message box lies below its frame's edge, never seen.
+    CheckWindow(window, {{"txtMessage"}, {}});
+    auto* icon = window->findChild<QLabel*>(QStringLiteral("picFarewellIcon"));
+    CheckDrawnForScreen(icon, icon->size());
+  }
+
+  void deityPicturesDrawnForTheScreen() {
+    FrmDisplay* report = Compute({"ann", 1, 9, 1980}, {"bob", 10, 10, 1975});  // The Nile, Bastet
+    QVERIFY(report);
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    for (const auto& [picture, index] : {std::pair{report->picGod(), 8}, std::pair{report->picPartnerGod(), 3}}) {
+      const QImage jpeg = DeityPicture(index).toImage().convertToFormat(QImage::Format_RGB32);
+      CheckDrawnForScreen(picture, jpeg.size());
+      // Whatever the density, the same deity: brought down to the JPEG's
+      // size the picture differs from it by little more than JPEG noise.
+      const QImage shown = picture->pixmap()
+                               .toImage()
+                               .scaled(jpeg.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+      qint64 difference = 0;
+      for (int y = 0; y < jpeg.height(); ++y)
+        for (int x = 0; x < jpeg.width(); ++x) {
+          const QRgb a = jpeg.pixel(x, y);
+          const QRgb b = shown.pixel(x, y);
+          difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+        }
+      const double perChannel = double(difference) / (3.0 * jpeg.width() * jpeg.height());
+      QVERIFY2(perChannel < 12, qPrintable(QString::number(perChannel)));
+      if (ExpectedRatio() == 1) QCOMPARE(shown, jpeg);  // the JPEG itself at 1x
+    }
+  }
+};
+
+QTEST_MAIN(TestScaling)
+#include "tst_scaling.moc"
