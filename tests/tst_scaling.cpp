@@ -116,6 +116,32 @@ class TestScaling : public QObject {
     Messages::ClearRecorded();
   }
 
+  // The checks themselves: a window with one fault of each kind.
+  void faultsAreFound() {
+    QWidget window;
+    window.resize(200, 100);
+    auto* cramped = new QLabel(QStringLiteral("A caption far too long for its box"), &window);
+    cramped->setObjectName(QStringLiteral("cramped"));
+    cramped->setGeometry(0, 0, 40, 20);
+    auto* wrapped = new QLabel(QStringLiteral("Wrapped over more lines than its box can show"), &window);
+    wrapped->setWordWrap(true);
+    wrapped->setGeometry(0, 70, 60, 20);
+    auto* button = new QPushButton(QStringLiteral("&Overlapping"), &window);
+    button->setObjectName(QStringLiteral("button"));
+    button->setGeometry(30, 10, 150, 30);
+    auto* outside = new QLabel(QStringLiteral("Out"), &window);
+    outside->setObjectName(QStringLiteral("outside"));
+    outside->setGeometry(190, 50, 30, 20);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString found = LayoutProblems(&window).join(u'\n');
+    for (const char* fault : {"caption needs", "wrapped caption needs", "overlaps", "lies outside"})
+      QVERIFY2(found.contains(QLatin1String(fault)), qPrintable(found));
+    QCOMPARE(LayoutProblems(&window).size(), 4);
+    // What the design intends is not a fault.
+    QCOMPARE(LayoutProblems(&window, {{"outside"}, {"button/cramped"}}).size(), 2);
+  }
+
   void mainWindow() {
     FrmMain* input = ShowInput({"cleopatra philopator", 28, 9, 1969}, {"mark antony", 30, 11, 1983});
     // The strips are drawn over the group's top and bottom edges; the top
