@@ -125,11 +125,16 @@ class TestReportWindow : public QObject {
     QCOMPARE(QApplication::focusWidget(), save);
     QVERIFY(save->autoDefault());  // Enter acts on it as Space does
 
-    // Back and Exit come before the views; a view is reached only on its own tab.
+    // Back and Exit come before the pictures and views; those are reached
+    // only on their own tab; the two links come last.
     const QList<QPair<int, QStringList>> expected{
-      {2, {"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit", "cmdSave"}},
-      {0, {"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit", "RTB", "cmdSave"}},
-      {1, {"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit", "PartnerRTB", "cmdSave"}},
+      {2, {"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit", "Label61", "Label1", "cmdSave"}},
+      {0,
+       {"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit", "picGod", "RTB", "Label61", "Label1",
+        "cmdSave"}},
+      {1,
+       {"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit", "picPartnerGod", "PartnerRTB",
+        "Label61", "Label1", "cmdSave"}},
     };
     for (const auto& [tab, order] : expected) {
       window->tabSelect()->setCurrentIndex(tab);

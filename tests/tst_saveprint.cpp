@@ -14,9 +14,13 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include <csignal>
 #include <memory>
+
+// A full disk is imitated with a POSIX file size limit.
+#ifdef Q_OS_UNIX
+#include <csignal>
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -51,6 +55,7 @@ QString PdfText(const QString& path) {
   return Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
 }
 
+#ifdef Q_OS_UNIX
 // Files larger than this many bytes cannot be written while it lives, as
 // on a full disk; root is bound by it as much as anyone.
 class FileSizeLimit {
@@ -67,6 +72,7 @@ class FileSizeLimit {
  private:
   rlimit saved_{};
 };
+#endif
 
 const QColor DarkRed(128, 0, 0);
 const QColor DarkBlue(0, 0, 128);
@@ -221,6 +227,9 @@ class TestSavePrint : public QObject {
 
   // The disk fills up while the new file is written: the old one stays whole.
   void failedWriteLeavesOldFileWhole() {
+#ifndef Q_OS_UNIX
+    QSKIP("imitating a full disk needs a POSIX file size limit");
+#else
     const QString path = Path(QStringLiteral("report.rtf"));
     const QByteArray old = "{\\rtf1 the report saved last week}";
     WriteAll(path, old);
@@ -236,6 +245,7 @@ class TestSavePrint : public QObject {
              qPrintable(Messages::Recorded().first().text));
     QCOMPARE(ReadAll(path), old);
     QCOMPARE(Entries(), QStringList{QStringLiteral("report.rtf")});  // no temporary file left behind
+#endif
   }
 
   void printsWholeReportWithoutSelection() {

@@ -42,6 +42,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   Paint(picIcon, SysColor::Window);
   picIcon->setAlignment(Qt::AlignCenter);
   picIcon->setPixmap(windowIcon().pixmap(picIcon->size()));
+  picIcon->setAccessibleName(QString::fromLatin1(AppTitle));
 
   Label2 = new QLabel(QString::fromLatin1(WindowTitle), this);
   Label2->setObjectName(QStringLiteral("Label2"));
@@ -100,6 +101,9 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   // Default (Enter) and, through the dialog's Escape handling, cancel too.
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  // OK holds the focus; Tab goes on to the two links.
+  setTabOrder(cmdOK, lblHomePage);
+  setTabOrder(lblHomePage, lblCobrand);
   cmdOK->setFocus();
 }
 

@@ -112,19 +112,37 @@ struct PersonFields {
 
 // Both person groups share one inner layout.
 PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
-  MakeLabel(n.nameLabel, QStringLiteral("Name :-"), group, TwipsRect(480, 360, 705, 195));
+  QLabel* nameLabel = MakeLabel(n.nameLabel, QStringLiteral("Name :-"), group, TwipsRect(480, 360, 705, 195));
   auto* name = MakeField(new QLineEdit, n.nameBox, group, TwipsRect(1920, 360, 3375, 285));
   name->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
   const QFont heading = VerdanaFont(TextPoints, false, true);
-  MakeLabel(n.dateHeading, QStringLiteral("Date"), group, TwipsRect(2160, 720, 405, 195), heading);
-  MakeLabel(n.monthHeading, QStringLiteral("Month"), group, TwipsRect(3240, 720, 510, 195), heading);
-  MakeLabel(n.yearHeading, QStringLiteral("Year"), group, TwipsRect(4560, 720, 390, 195), heading);
+  QLabel* dateHeading =
+      MakeLabel(n.dateHeading, QStringLiteral("Date"), group, TwipsRect(2160, 720, 405, 195), heading);
+  QLabel* monthHeading =
+      MakeLabel(n.monthHeading, QStringLiteral("Month"), group, TwipsRect(3240, 720, 510, 195), heading);
+  QLabel* yearHeading =
+      MakeLabel(n.yearHeading, QStringLiteral("Year"), group, TwipsRect(4560, 720, 390, 195), heading);
   MakeLabel(n.birthLabel, QStringLiteral("Date O Birth :-"), group, TwipsRect(480, 960, 1275, 195));
   auto* date = MakeField(new QComboBox, n.dateList, group, TwipsRect(1920, 960, 855, 315));
   auto* month = MakeField(new QComboBox, n.monthList, group, TwipsRect(2880, 960, 1335, 315));
   auto* year = MakeField(new QComboBox, n.yearList, group, TwipsRect(4320, 960, 975, 315));
+  // Screen readers on Linux name a field by the caption whose buddy it is.
+  nameLabel->setBuddy(name);
+  dateHeading->setBuddy(date);
+  monthHeading->setBuddy(month);
+  yearHeading->setBuddy(year);
   InstallNameKeyFilter(name);
   return {name, date, month, year};
+}
+
+// The captions beside the fields ("Name :-") are the same in both groups, so
+// each field carries a name of its own for screen readers.
+void NameFields(const PersonFields& fields, const QString& whose) {
+  fields.name->setAccessibleName(whose + QStringLiteral(" name"));
+  fields.name->setAccessibleDescription(QStringLiteral("Letters and blanks only; letters appear in capitals"));
+  fields.date->setAccessibleName(whose + QStringLiteral(" birth day"));
+  fields.month->setAccessibleName(whose + QStringLiteral(" birth month"));
+  fields.year->setAccessibleName(whose + QStringLiteral(" birth year"));
 }
 
 void AddDays(QComboBox* list) {
@@ -222,6 +240,8 @@ void FrmMain::BuildControls() {
       MakeGroup("Frame3", QStringLiteral("Your Partner's Details"), frame1, TwipsRect(480, 2520, 5895, 1335));
   const PersonFields partner = BuildPerson(frame3, {"Label11", "txtPartnerName", "Label10", "Label9", "Label8",
                                                     "Label3", "cmbPartnerDate", "cmbPartnerMonth", "cmbPartnerYear"});
+  NameFields(user, QStringLiteral("Your"));
+  NameFields(partner, QStringLiteral("Your partner's"));
   txtName_ = user.name;
   cmbDate_ = user.date;
   cmbMonth_ = user.month;
@@ -236,6 +256,7 @@ void FrmMain::BuildControls() {
   command1->setFont(VerdanaFont(TextPoints, true));
   Paint(command1, ButtonFace, SysColor::MenuText);
   command1->setAutoFillBackground(false);
+  command1->setAccessibleDescription(QStringLiteral("Shows both signs and your compatibility in the report window"));
   connect(command1, &QPushButton::clicked, this, [] { RunCompatibilityCommand(); });
   command1_ = command1;
 
@@ -264,6 +285,12 @@ void FrmMain::SetTabOrder() {
   const std::array<QWidget*, 9> order{txtName_,        command1_,        cmbDate_,       cmbMonth_,     cmbYear_,
                                       cmbPartnerYear_, cmbPartnerMonth_, cmbPartnerDate_, txtPartnerName_};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // The two links come after the form, so Tab still runs through the form
+  // first and the links are reached before the cycle starts over.
+  QWidget* top = findChild<LinkLabel*>(QStringLiteral("Label61"));
+  QWidget* bottom = findChild<LinkLabel*>(QStringLiteral("Label7"));
+  setTabOrder(order.back(), top);
+  setTabOrder(top, bottom);
 }
 
 void FrmMain::showEvent(QShowEvent* event) {

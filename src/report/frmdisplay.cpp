@@ -1,6 +1,7 @@
 #include "report/frmdisplay.h"
 
 #include "app/about.h"
+#include "astro/calendar.h"
 #include "app/exit.h"
 #include "app/linklabel.h"
 #include "app/look.h"
@@ -22,8 +23,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -106,6 +110,9 @@ AutoSizeLabel* Value(QWidget* group, const QString& name, int left, int top, dou
 bool ShowPicture(QLabel* picture, int index) {
   if (!ShowDeityPicture(picture, index)) return false;
   picture->setProperty("pictureIndex", index);
+  // A screen reader has no other way to learn whose picture it is.
+  const auto deity = SignDisplayName(static_cast<SignName>(index - 1));
+  picture->setAccessibleName(QString::fromUtf8(deity.data(), static_cast<qsizetype>(deity.size())));
   return true;
 }
 
@@ -132,7 +139,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(client);
 
   // Keyboard order is creation order: Save, Print, the tabs, Back, Exit, then
-  // the pages' views. (Reordering afterwards with setTabOrder is unreliable
+  // the pages' pictures and views. (Reordering afterwards with setTabOrder is unreliable
   // for compound widgets such as the tab control and the views.)
   BuildTopStrip(client);
   BuildSavePrintPanel(client);
@@ -157,6 +164,17 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
           QStringLiteral("Your Partner's Characteristics"));
   AddPage(tabSelect_, BuildSummaryPage(), QStringLiteral("Compatibility With Your Partner"));
   tabSelect_->setCurrentIndex(2);
+  tabSelect_->setAccessibleName(QStringLiteral("Report pages"));
+  tabSelect_->tabBar()->setAccessibleName(QStringLiteral("Report pages"));
+  RTB_->setAccessibleName(QStringLiteral("Your sign report"));
+  PartnerRTB_->setAccessibleName(QStringLiteral("Your partner's sign report"));
+
+  // The two links come last, after the pages' controls, so the order above
+  // is untouched and the links are still reached by Tab.
+  QWidget* topLink = findChild<LinkLabel*>(QStringLiteral("Label61"));
+  QWidget* bottomLink = findChild<LinkLabel*>(QStringLiteral("Label1"));
+  QWidget::setTabOrder(PartnerRTB_, topLink);
+  QWidget::setTabOrder(topLink, bottomLink);
 
   BuildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -189,6 +207,10 @@ QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, Re
   picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   picture->setAlignment(Qt::AlignCenter);
   Paint(picture, PictureBackground);
+  // The pictures are in the keyboard order, so a screen reader announces the
+  // deity; the frame shows where the focus is.
+  picture->setFocusPolicy(Qt::TabFocus);
+  picture->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px solid palette(highlight); }"));
   ShowPicture(picture, DesignPicture);
 
   view = new ReportView(group);
@@ -231,6 +253,18 @@ QGroupBox* FrmDisplay::BuildSummaryPage() {
   lblCompatibility_->setContentsMargins(4, 2, 4, 2);
   Paint(lblCompatibility_, SysColor::MenuText, VerdictText);
   lblCompatibility_->Place(QPoint(Twips(4695), Twips(4680)), GroupBounds());
+
+  // A screen reader reads each value as the label's name; its heading says
+  // what the value is.
+  const std::pair<QLabel*, const char*> described[]{
+    {lblYourName_, "Your Name"},
+    {lblYourDateOfBirth_, "Your Date Of Birth"},
+    {lblYourEgyptianSign_, "Your Egyptian Sign"},
+    {lblYourPartnerName_, "Your Partner's Name"},
+    {lblYourPartnerDateOfBirth_, "Your Partner's Date Of Birth"},
+    {lblYourPartnerEgyptianSign_, "Your Partner's Egyptian Sign"},
+    {lblCompatibility_, "Compatibility With Your Partner"}};
+  for (const auto& [label, heading] : described) label->setAccessibleDescription(QString::fromLatin1(heading));
   return group;
 }
 

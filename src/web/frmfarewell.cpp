@@ -212,6 +212,18 @@ void FrmFarewell::BuildControls() {
   QWidget::setTabOrder(txtEmail, txtFriendEmail);
   QWidget::setTabOrder(txtFriendEmail, txtFriendName);
   QWidget::setTabOrder(txtFriendName, txtMessage);
+  // The link comes last, after the form.
+  QWidget::setTabOrder(txtMessage, lblGoToHome);
+
+  // The boxes show their purpose only until the user types, so each keeps a
+  // name for screen readers.
+  txtName->setAccessibleName(QStringLiteral("Your name"));
+  txtEmail->setAccessibleName(QStringLiteral("Your email address"));
+  txtFriendEmail->setAccessibleName(QStringLiteral("Friend's email address"));
+  txtFriendName->setAccessibleName(QStringLiteral("Friend's name"));
+  txtMessage->setAccessibleName(QStringLiteral("Your message"));
+  cmdSubmit->setAccessibleDescription(QStringLiteral("Opens the refer-a-friend page with these details"));
+  picFarewellIcon->setAccessibleName(QString::fromLatin1(AppTitle));
 
   for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
                        static_cast<QWidget*>(txtFriendEmail), static_cast<QWidget*>(txtFriendName),

@@ -1,0 +1,329 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+
+#include "app/frmabout.h"
+#include "app/frmmain.h"
+#include "app/linklabel.h"
+#include "app/messages.h"
+#include "app/windows.h"
+#include "report/autosizelabel.h"
+#include "report/frmdisplay.h"
+#include "support/urlcatcher.h"
+#include "web/frmfarewell.h"
+#include "web/pages.h"
+
+namespace {
+
+// Roles a user acts on; each must say what it is.
+bool Interactive(QAccessible::Role role) {
+  switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::PageTabList:
+    case QAccessible::PageTab:
+    case QAccessible::Link:
+    case QAccessible::MenuItem:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+      return true;
+    default:
+      return false;
+  }
+}
+
+QString Describe(QAccessibleInterface* node) {
+  const QObject* object = node->object();
+  const QString name = object ? object->objectName() : QString();
+  return QStringLiteral("%1 (role 0x%2)")
+      .arg(name.isEmpty() ? QStringLiteral("<unnamed object>") : name)
+      .arg(int(node->role()), 0, 16);
+}
+
+// Every shown node a user acts on, or can focus, or reads (text and
+// pictures), has a name. Hidden parts (other tab pages, closed popups) are
+// walked by the caller when they are shown.
+void Walk(QAccessibleInterface* node, QStringList* nameless, int depth = 0) {
+  if (node == nullptr || depth > 40) return;
+  const QAccessible::State state = node->state();
+  if (state.invisible) return;
+  const QAccessible::Role role = node->role();
+  const bool read = role == QAccessible::StaticText || role == QAccessible::Graphic;
+  if ((Interactive(role) || state.focusable || read) && node->text(QAccessible::Name).trimmed().isEmpty())
+    *nameless << Describe(node);
+  for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), nameless, depth + 1);
+}
+
+// Menus are closed while the window is walked; their entries are checked
+// one by one, whether the menu is open or not.
+void WalkMenus(QWidget* window, QStringList* nameless) {
+  for (QMenu* menu : window->findChildren<QMenu*>()) {
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(menu);
+    for (int i = 0; i < node->childCount(); ++i) {
+      QAccessibleInterface* entry = node->child(i);
+      if (entry->role() == QAccessible::Separator || entry->state().invisible) continue;
+      if (entry->text(QAccessible::Name).trimmed().isEmpty()) *nameless << menu->objectName() + "/" + Describe(entry);
+    }
+  }
+}
+
+enum class Window { Main, Report, Farewell, About };
+
+QWidget* Open(Window which) {
+  switch (which) {
+    case Window::Main:
+      return SharedWindow<FrmMain>::Get();
+    case Window::Report:
+      return SharedWindow<FrmDisplay>::Get();
+    case Window::Farewell:
+      return SharedWindow<FrmFarewell>::Get();
+    case Window::About:
+      return SharedWindow<FrmAbout>::Get();
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Window)
+
+class TestAccessibility : public QObject {
+  Q_OBJECT
+  std::unique_ptr<UrlCatcher> urls;
+  QWidget* window = nullptr;
+
+  bool Show(Window which) {
+    window = Open(which);
+    window->show();
+    window->activateWindow();  // the farewell window does not take the focus by itself
+    return QTest::qWaitForWindowActive(window);
+  }
+
+  // Where Tab leads from the focused control, until the focus comes back.
+  static QStringList TabCycle() {
+    const QWidget* start = QApplication::focusWidget();
+    QStringList visited{start->objectName()};
+    for (int i = 0; i < 40; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      if (QApplication::focusWidget() == start) break;
+      visited << QApplication::focusWidget()->objectName();
+    }
+    return visited;
+  }
+
+ private slots:
+  void init() {
+    Messages::StartRecording();
+    LoadedWindows::ResetForTests();
+    urls = std::make_unique<UrlCatcher>();
+  }
+  void cleanup() {
+    const QList<QWidget*> loaded = LoadedWindows::InLoadOrder();
+    for (QWidget* w : loaded) delete w;
+    window = nullptr;
+    urls.reset();
+    QVERIFY(Messages::Recorded().isEmpty());
+    Messages::StopRecording();
+  }
+
+  void everyControlHasAName_data() {
+    QTest::addColumn<Window>("which");
+    QTest::addColumn<int>("tab");
+    QTest::addRow("main window") << Window::Main << -1;
+    QTest::addRow("report, your characteristics") << Window::Report << 0;
+    QTest::addRow("report, partner's characteristics") << Window::Report << 1;
+    QTest::addRow("report, compatibility") << Window::Report << 2;
+    QTest::addRow("farewell") << Window::Farewell << -1;
+    QTest::addRow("about box") << Window::About << -1;
+  }
+  void everyControlHasAName() {
+    QFETCH(Window, which);
+    QFETCH(int, tab);
+    QVERIFY(Show(which));
+    if (auto* tabs = window->findChild<QTabWidget*>("tabSelect")) tabs->setCurrentIndex(tab);
+
+    QStringList nameless;
+    Walk(QAccessible::queryAccessibleInterface(window), &nameless);
+    WalkMenus(window, &nameless);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+  }
+
+  // The fields whose captions are shared or vanish once typed over carry
+  // names of their own; the report's values say which heading they belong to.
+  void namesSayWhatAFieldIsFor_data() {
+    QTest::addColumn<Window>("which");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("user's name box") << Window::Main << "txtName"
+                                     << "Your name";
+    QTest::addRow("partner's name box") << Window::Main << "txtPartnerName"
+                                        << "Your partner's name";
+    QTest::addRow("user's day") << Window::Main << "cmbDate"
+                                << "Your birth day";
+    QTest::addRow("partner's month") << Window::Main << "cmbPartnerMonth"
+                                     << "Your partner's birth month";
+    QTest::addRow("partner's year") << Window::Main << "cmbPartnerYear"
+                                    << "Your partner's birth year";
+    QTest::addRow("exit button without its ampersand") << Window::Farewell << "cmdClose"
+                                                       << "Exit";
+    QTest::addRow("friend's e-mail box") << Window::Farewell << "txtFriendEmail"
+                                         << "Friend's email address";
+    QTest::addRow("hidden message box") << Window::Farewell << "txtMessage"
+                                        << "Your message";
+    QTest::addRow("user's report") << Window::Report << "RTB"
+                                   << "Your sign report";
+    QTest::addRow("partner's report") << Window::Report << "PartnerRTB"
+                                      << "Your partner's sign report";
+    QTest::addRow("link") << Window::About << "lblCobrand"
+                          << "Click here for more details.";
+  }
+  void namesSayWhatAFieldIsFor() {
+    QFETCH(Window, which);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    window = Open(which);
+    QWidget* widget = window->findChild<QWidget*>(control);
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(node);
+    // Qt on Linux names a list by its current entry and leaves the purpose to
+    // the caption that labels it; elsewhere the name set here is read.
+    if (qobject_cast<QComboBox*>(widget))
+      QCOMPARE(widget->accessibleName(), name);
+    else
+      QCOMPARE(node->text(QAccessible::Name), name);
+  }
+
+  // The captions above and beside the main window's fields label them.
+  void captionsLabelTheirFields_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("name") << "txtName"
+                          << "Name :-";
+    QTest::addRow("day") << "cmbDate"
+                         << "Date";
+    QTest::addRow("month") << "cmbMonth"
+                           << "Month";
+    QTest::addRow("year") << "cmbYear"
+                          << "Year";
+    QTest::addRow("partner's name") << "txtPartnerName"
+                                    << "Name :-";
+    QTest::addRow("partner's year") << "cmbPartnerYear"
+                                    << "Year";
+  }
+  void captionsLabelTheirFields() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    auto* form = SharedWindow<FrmMain>::Get();
+    QWidget* field = form->findChild<QWidget*>(control);
+    QStringList labels;
+    for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label))
+      labels << label->text(QAccessible::Name);
+    QVERIFY2(labels.contains(caption), qPrintable(labels.join(", ")));
+  }
+
+  void typingKeepsTheBoxName() {
+    QVERIFY(Show(Window::Farewell));
+    auto* box = window->findChild<QWidget*>("txtEmail");
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("ann@example.com"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), QStringLiteral("Your email address"));
+  }
+
+  void reportValuesNameTheirHeadingAndDeity() {
+    auto* report = SharedWindow<FrmDisplay>::Get();
+    report->lblCompatibility()->setText(QStringLiteral("Excellent"));
+    QAccessibleInterface* verdict = QAccessible::queryAccessibleInterface(report->lblCompatibility());
+    QCOMPARE(verdict->text(QAccessible::Name), QStringLiteral("Excellent"));  // the verdict is what is read
+    QCOMPARE(verdict->text(QAccessible::Description), QStringLiteral("Compatibility With Your Partner"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(report->lblYourPartnerDateOfBirth())->text(QAccessible::Description),
+             QStringLiteral("Your Partner's Date Of Birth"));
+
+    // The picture shown at load, then a sign's picture, name their deity.
+    QCOMPARE(QAccessible::queryAccessibleInterface(report->picGod())->text(QAccessible::Name),
+             QStringLiteral("The Nile"));
+    report->SetGodPicture(5);
+    report->SetPartnerGodPicture(1);
+    QCOMPARE(QAccessible::queryAccessibleInterface(report->picGod())->text(QAccessible::Name), QStringLiteral("Horus"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(report->picPartnerGod())->text(QAccessible::Name),
+             QStringLiteral("Amon-Ra"));
+    report->SetGodPicture(13);  // out of range: the picture and its name stay
+    QCOMPARE(QAccessible::queryAccessibleInterface(report->picGod())->text(QAccessible::Name), QStringLiteral("Horus"));
+  }
+
+  // The two windows whose keyboard order no other test follows all the way
+  // round; the links come after the controls of the form.
+  void tabCycle_data() {
+    QTest::addColumn<Window>("which");
+    QTest::addColumn<QStringList>("cycle");
+    QTest::addRow("farewell") << Window::Farewell
+                              << QStringList{"cmdClose",       "Check1",        "txtName",    "cmdSubmit",  "txtEmail",
+                                             "txtFriendEmail", "txtFriendName", "txtMessage", "lblGoToHome"};
+    QTest::addRow("about box") << Window::About << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
+  }
+  void tabCycle() {
+    QFETCH(Window, which);
+    QFETCH(QStringList, cycle);
+    QVERIFY(Show(which));
+    window->findChild<QWidget*>(cycle.first())->setFocus(Qt::TabFocusReason);
+    QCOMPARE(TabCycle(), cycle);
+  }
+
+  void linksReachedByTabAndActivated_data() {
+    QTest::addColumn<Window>("which");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("address");
+    QTest::addRow("main, top") << Window::Main << "Label61" << PageAddress(Page::Home);
+    QTest::addRow("main, bottom") << Window::Main << "Label7" << PageAddress(Page::FullyBranded);
+    QTest::addRow("report, top") << Window::Report << "Label61" << PageAddress(Page::Home);
+    QTest::addRow("report, bottom") << Window::Report << "Label1" << PageAddress(Page::FullyBranded);
+    QTest::addRow("farewell") << Window::Farewell << "lblGoToHome" << PageAddress(Page::OrlendaSoftwares);
+    QTest::addRow("about, home") << Window::About << "lblHomePage" << PageAddress(Page::Home);
+    QTest::addRow("about, details") << Window::About << "lblCobrand" << PageAddress(Page::FullyBranded);
+  }
+  void linksReachedByTabAndActivated() {
+    QFETCH(Window, which);
+    QFETCH(QString, link);
+    QFETCH(QString, address);
+    QVERIFY(Show(which));
+    auto* label = window->findChild<LinkLabel*>(link);
+    QVERIFY(label);
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY(first);
+    QVERIFY2(TabCycle().contains(link), "Tab never reaches the link");
+
+    label->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(label, Qt::Key_Return);
+    QTest::keyClick(label, Qt::Key_Enter);  // the keypad's
+    QTest::keyClick(label, Qt::Key_Space);
+    QCOMPARE(urls->opened, QStringList(3, address));
+    QCOMPARE(QApplication::focusWidget(), label);  // the window stays as it was
+
+    // A screen reader's "press" does what a click does.
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(node->role(), QAccessible::Link);
+    QVERIFY(node->state().focusable);
+    QAccessibleActionInterface* actions = node->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(urls->opened.size(), 4);
+
+    // A click opens the page but leaves the focus where it was.
+    first->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(urls->opened.size(), 5);
+    QCOMPARE(QApplication::focusWidget(), first);
+  }
+};
+
+#include "tst_accessibility.moc"
+QTEST_MAIN(TestAccessibility)
