@@ -31,7 +31,6 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -39,7 +38,6 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include <functional>
 #include <memory>
 #ifdef __GLIBC__
 #include <malloc.h>
