@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test package screenshots clean
+.PHONY: deps configure build run test package screenshots fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -28,6 +28,25 @@ screenshots: build
 	@for scale in 1 2; do \
 	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=C.UTF-8 LC_ALL=C.UTF-8 \
 	    xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/tools/screenshots docs/screenshots || exit 1; \
+	done
+
+# Fuzzes the RTF writer and the referral address with clang's libFuzzer,
+# FUZZ_SECONDS each; new inputs go to build/fuzz/corpus, the seeds stay as
+# committed in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD   := build/fuzz
+FUZZ_FLAGS   := -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install clang libclang-rt-dev" >&2; exit 1; }
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DSCARABINE_FUZZ=ON "-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)" >/dev/null
+	@MAKEFLAGS= cmake --build $(FUZZ_BUILD) --parallel 2 --target fuzz_rtf fuzz_referral -- --no-print-directory
+	@for target in fuzz_rtf fuzz_referral; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
+	  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 $(FUZZ_BUILD)/fuzz/$$target \
+	    -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/$$target- $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
 	done
 
 clean:

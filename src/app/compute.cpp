@@ -12,6 +12,7 @@
 #include "report/reportview.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -24,6 +25,16 @@ QString FromEngine(std::string_view text) {
 // 7/January/1980: the entries' own display texts, joined without blanks.
 QString DateLabel(const QComboBox* day, const QComboBox* month, const QComboBox* year) {
   return day->currentText() + QLatin1Char('/') + month->currentText() + QLatin1Char('/') + year->currentText();
+}
+
+// A name as its tab shows it: an ampersand is the character itself, not a
+// shortcut marker, and a name wider than half the tab control is cut with an
+// ellipsis, so a pasted page of text neither stalls nor floods the tab bar.
+QString TabCaption(const QTabWidget* tabs, const QString& name) {
+  const QFontMetrics metrics(tabs->font());
+  QString caption = metrics.elidedText(CutForDisplay(name), Qt::ElideRight, tabs->width() / 2) +
+                    QStringLiteral("'s Characteristics");
+  return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 std::optional<SignMatch> SignOf(const QComboBox* month, const QComboBox* day) {
@@ -66,8 +77,8 @@ void RunCompatibilityCommand() {
   report->lblYourPartnerEgyptianSign()->setText(report->lblPartnerGodName()->text());
 
   QTabWidget* tabs = report->tabSelect();
-  tabs->setTabText(0, input->txtName()->text() + QStringLiteral("'s Characteristics"));
-  tabs->setTabText(1, input->txtPartnerName()->text() + QStringLiteral("'s Characteristics"));
+  tabs->setTabText(0, TabCaption(tabs, input->txtName()->text()));
+  tabs->setTabText(1, TabCaption(tabs, input->txtPartnerName()->text()));
   tabs->setTabText(2, QStringLiteral("Compatibility With Your Partner"));
 
   report->RTB()->SetSelectionStart(0);

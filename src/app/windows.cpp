@@ -11,7 +11,11 @@ Registry& registry() {
 }
 }  // namespace
 
-void LoadedWindows::Register(QWidget* window) { registry().loaded.append(window); }
+void LoadedWindows::Register(QWidget* window) {
+  // Unloaded windows leave null entries; a long session must not pile them up.
+  registry().loaded.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
+  registry().loaded.append(window);
+}
 
 QList<QWidget*> LoadedWindows::InLoadOrder() {
   QList<QWidget*> alive;

@@ -1,7 +1,15 @@
 #include "report/autosizelabel.h"
 
+QString CutForDisplay(const QString& text, qsizetype limit) {
+  if (text.size() <= limit) return text;
+  qsizetype keep = limit;
+  if (text.at(keep - 1).isHighSurrogate()) --keep;  // never half a character
+  return text.left(keep) + QChar(0x2026);
+}
+
 AutoSizeLabel::AutoSizeLabel(const QString& text, QWidget* parent, Anchor anchor)
-    : QLabel(text, parent), anchor_(anchor) {
+    : QLabel(CutForDisplay(text), parent), anchor_(anchor) {
+  setTextFormat(Qt::PlainText);
   if (anchor_ == Anchor::Centre) setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
@@ -16,7 +24,7 @@ void AutoSizeLabel::Place(QPoint topLeft, QRect bounds, QSize minimum) {
 }
 
 void AutoSizeLabel::setText(const QString& text) {
-  QLabel::setText(text);
+  QLabel::setText(CutForDisplay(text));
   Fit();
 }
 

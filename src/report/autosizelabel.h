@@ -2,10 +2,15 @@
 
 #include <QLabel>
 
+// Text cut to what any window could show, with an ellipsis when cut: a
+// pasted name of a megabyte would otherwise be laid out whole on every fit.
+QString CutForDisplay(const QString& text, qsizetype limit = 1024);
+
 // A label that sizes itself to its caption whenever the caption is set.
 // Anchored at its left edge, or on a fixed centre so that a caption that
 // grows or shrinks stays centred where the design caption was. It never
-// leaves its container's width: a caption too wide for it wraps.
+// leaves its container's width: a caption too wide for it wraps. Captions
+// are plain text (names are pasted, not markup) and cut by CutForDisplay.
 class AutoSizeLabel : public QLabel {
   Q_OBJECT
  public:

@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
@@ -72,6 +73,15 @@ QString ReportFileName(const QString& chosen) {
 }
 
 bool WriteWholeFile(const QString& fileName, const QByteArray& contents, QString* reason) {
+  // A file its owner made read-only stays as it is: the new file would
+  // otherwise be renamed over it, which only the folder's rights govern.
+  if (QFileInfo(fileName).isFile()) {
+    QFile existing(fileName);
+    if (!existing.open(QIODevice::WriteOnly | QIODevice::Append)) {
+      if (reason) *reason = existing.errorString();
+      return false;
+    }
+  }
   QSaveFile file(fileName);
   // Unbuffered, so that a short write (disk full) shows in write()'s count;
   // a buffered QSaveFile can commit a truncated file without an error.

@@ -181,6 +181,9 @@ void FrmFarewell::BuildControls() {
   txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
   txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txtMessage->setTabChangesFocus(true);
+  // Wrapping one pasted megabyte-long line takes minutes; unwrapped it is
+  // laid out at once, and the box lies out of sight anyway.
+  txtMessage->setLineWrapMode(QPlainTextEdit::NoWrap);
   Paint(txtMessage, White, Black);
   txtMessage->setFont(VerdanaFont(8.25));
   txtMessage->setPlainText(InitialMessage);

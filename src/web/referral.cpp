@@ -37,7 +37,18 @@ std::optional<QString> CheckReferral(const ReferralValues& v) {
 namespace {
 // UTF-8, everything but the unreserved characters escaped: '&', '=', '#',
 // '+', '%', blanks and line breaks can no longer cut the address.
-QString QueryValue(const QString& value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
+// Half a surrogate pair is no character: it goes as U+FFFD, the mark for
+// "unreadable character", where UTF-8 encoding would silently send a '?'.
+QString QueryValue(QString value) {
+  for (qsizetype i = 0; i < value.size(); ++i) {
+    if (value.at(i).isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+      ++i;
+    } else if (value.at(i).isSurrogate()) {
+      value[i] = QChar::ReplacementCharacter;
+    }
+  }
+  return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
 }  // namespace
 
 QString ReferralAddress(const ReferralValues& v) {
