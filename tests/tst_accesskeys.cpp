@@ -1,8 +1,5 @@
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -33,22 +30,6 @@ enum class Effect {
   EndsProgram,   // every window goes
   Nothing,
 };
-
-// The access keys a window's own captions carry (buttons and menu bar),
-// as Alt+letter.
-QStringList AccessKeys(QWidget* window) {
-  QStringList keys;
-  auto add = [&keys](const QString& caption) {
-    const QKeySequence key = QKeySequence::mnemonic(caption);
-    if (!key.isEmpty()) keys << key.toString(QKeySequence::PortableText);
-  };
-  for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-    if (button->window() == window && !button->isHidden()) add(button->text());
-  if (auto* bar = window->findChild<QMenuBar*>())
-    for (QAction* action : bar->actions())
-      if (action->isVisible()) add(action->text());
-  return keys;
-}
 
 // Each entry's page, written out in full.
 QString Address(const char* key) { return QStringLiteral("http://www.orlenda.com/scarabine/ssd.php?page=") + key; }
@@ -93,34 +74,6 @@ class TestAccessKeys : public QObject {
     PrintDialog::StopRecording();
     SaveDialog::StopRecording();
     UnloadAllWindows();
-  }
-
-  // Each window's keys are distinct (a clash would leave one unreachable)
-  // and are the ones the next test presses.
-  void everyWindowsKeysAreDistinct_data() {
-    QTest::addColumn<Window>("which");
-    QTest::addColumn<QStringList>("keys");
-    QTest::addRow("main") << Window::Main << QStringList{"Alt+E", "Alt+F", "Alt+H", "Alt+D"};
-    QTest::addRow("report") << Window::Report
-                            << QStringList{"Alt+B", "Alt+E", "Alt+S", "Alt+P", "Alt+F", "Alt+H", "Alt+D"};
-    QTest::addRow("farewell") << Window::Farewell << QStringList{"Alt+X", "Alt+N"};
-  }
-  void everyWindowsKeysAreDistinct() {
-    QFETCH(Window, which);
-    QFETCH(QStringList, keys);
-    Show(which);
-    QStringList found = AccessKeys(window);
-    found.sort();
-    keys.sort();
-    QCOMPARE(found, keys);
-    for (const QString& key : found) QCOMPARE(found.count(key), 1);
-    for (QMenu* menu : window->findChildren<QMenu*>()) {
-      QStringList entries;
-      for (QAction* action : menu->actions())
-        if (!action->isSeparator()) entries << QKeySequence::mnemonic(action->text()).toString();
-      for (const QString& entry : entries)
-        QVERIFY2(entry.isEmpty() || entries.count(entry) == 1, qPrintable(menu->objectName() + " " + entry));
-    }
   }
 
   void accessKey_data() {

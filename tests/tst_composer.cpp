@@ -6,7 +6,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <stdexcept>
 
 namespace {
 
@@ -19,26 +18,15 @@ struct Insertion {
   friend bool operator==(const Insertion&, const Insertion&) = default;
 };
 
-// Records what the composer inserts, with the style each insertion had;
-// optionally refuses one insertion and one colour change.
+// Records what the composer inserts, with the style each insertion had.
 class RecordingView : public RichTextView {
  public:
-  explicit RecordingView(int failingInsertion = -1, int failingColour = -1)
-      : failingInsertion_(failingInsertion), failingColour_(failingColour) {}
   void SetEmphasis(bool on) override { emphasis_ = on; }
-  void SetColour(const QColor& colour) override {
-    if (colours_++ == failingColour_) throw std::runtime_error("colour refused");
-    colour_ = colour;
-  }
-  void InsertText(const QString& text) override {
-    if (insertions_++ == failingInsertion_) throw std::runtime_error("insertion refused");
-    inserted.append({text, emphasis_, colour_});
-  }
+  void SetColour(const QColor& colour) override { colour_ = colour; }
+  void InsertText(const QString& text) override { inserted.append({text, emphasis_, colour_}); }
   QList<Insertion> inserted;
 
  private:
-  int failingInsertion_, failingColour_;
-  int insertions_ = 0, colours_ = 0;
   bool emphasis_ = false;
   QColor colour_ = Qt::magenta;  // not a colour the composer uses
 };
@@ -108,27 +96,6 @@ class TestComposer : public QObject {
     ComposeReport(view, UserTitleHeading, QStringLiteral("The Nile"), DistinctRecord());
     QCOMPARE(view.inserted.size(), 26);
     QCOMPARE(view.inserted, ExpectedInsertions(UserTitleHeading, QStringLiteral("The Nile")));
-  }
-
-  void failingStepIsSkipped_data() {
-    QTest::addColumn<int>("failingInsertion");
-    QTest::addColumn<int>("failingColour");
-    QTest::addRow("title heading refused") << 0 << -1;
-    QTest::addRow("sign name colour refused") << -1 << 1;
-  }
-  void failingStepIsSkipped() {
-    QFETCH(int, failingInsertion);
-    QFETCH(int, failingColour);
-    RecordingView view(failingInsertion, failingColour);
-    ComposeReport(view, UserTitleHeading, QStringLiteral("Geb"), DistinctRecord());
-    QList<Insertion> expected = ExpectedInsertions(UserTitleHeading, QStringLiteral("Geb"));
-    if (failingInsertion >= 0) {
-      expected.removeAt(failingInsertion);
-    } else {
-      // The colour change is lost; the caption keeps the heading's colour.
-      expected[1].colour = ReportStyle::Heading;
-    }
-    QCOMPARE(view.inserted, expected);
   }
 
   void documentCarriesEachCharactersStyle() {
