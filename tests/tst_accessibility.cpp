@@ -107,8 +107,9 @@ class TestAccessibility : public QObject {
   void cleanup() {
     window = nullptr;
     urls.reset();
-    QCOMPARE(ShownMessages(), QString());
+    const QString shown = ShownMessages();
     UnloadAllWindows();
+    QCOMPARE(shown, QString());
   }
 
   void everyControlHasAName_data() {
