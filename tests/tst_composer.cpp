@@ -1,15 +1,11 @@
-#include "app/windows.h"
 #include "astro/catalogue.h"
-#include "report/autosizelabel.h"
 #include "report/composer.h"
-#include "report/frmdisplay.h"
 #include "report/reportview.h"
 
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <stdexcept>
 
 namespace {
 
@@ -22,26 +18,15 @@ struct Insertion {
   friend bool operator==(const Insertion&, const Insertion&) = default;
 };
 
-// Records what the composer inserts, with the style each insertion had;
-// optionally refuses one insertion and one colour change.
+// Records what the composer inserts, with the style each insertion had.
 class RecordingView : public RichTextView {
  public:
-  explicit RecordingView(int failingInsertion = -1, int failingColour = -1)
-      : failingInsertion_(failingInsertion), failingColour_(failingColour) {}
   void SetEmphasis(bool on) override { emphasis_ = on; }
-  void SetColour(const QColor& colour) override {
-    if (colours_++ == failingColour_) throw std::runtime_error("colour refused");
-    colour_ = colour;
-  }
-  void InsertText(const QString& text) override {
-    if (insertions_++ == failingInsertion_) throw std::runtime_error("insertion refused");
-    inserted.append({text, emphasis_, colour_});
-  }
+  void SetColour(const QColor& colour) override { colour_ = colour; }
+  void InsertText(const QString& text) override { inserted.append({text, emphasis_, colour_}); }
   QList<Insertion> inserted;
 
  private:
-  int failingInsertion_, failingColour_;
-  int insertions_ = 0, colours_ = 0;
   bool emphasis_ = false;
   QColor colour_ = Qt::magenta;  // not a colour the composer uses
 };
@@ -101,39 +86,16 @@ QList<Insertion> Runs(const QTextDocument* document) {
 
 }  // namespace
 
+// The reports of real signs, user beside partner, are read in tst_road.
 class TestComposer : public QObject {
   Q_OBJECT
  private slots:
-  void cleanup() { delete SharedWindow<FrmDisplay>::IfLoaded(); }
 
   void writesThirteenBlocksInTwentySixStyledInsertions() {
     RecordingView view;
     ComposeReport(view, UserTitleHeading, QStringLiteral("The Nile"), DistinctRecord());
     QCOMPARE(view.inserted.size(), 26);
     QCOMPARE(view.inserted, ExpectedInsertions(UserTitleHeading, QStringLiteral("The Nile")));
-  }
-
-  void failingStepIsSkipped_data() {
-    QTest::addColumn<int>("failingInsertion");
-    QTest::addColumn<int>("failingColour");
-    QTest::addRow("title heading refused") << 0 << -1;
-    QTest::addRow("a middle value refused") << 9 << -1;
-    QTest::addRow("last value refused") << 25 << -1;
-    QTest::addRow("sign name colour refused") << -1 << 1;
-  }
-  void failingStepIsSkipped() {
-    QFETCH(int, failingInsertion);
-    QFETCH(int, failingColour);
-    RecordingView view(failingInsertion, failingColour);
-    ComposeReport(view, UserTitleHeading, QStringLiteral("Geb"), DistinctRecord());
-    QList<Insertion> expected = ExpectedInsertions(UserTitleHeading, QStringLiteral("Geb"));
-    if (failingInsertion >= 0) {
-      expected.removeAt(failingInsertion);
-    } else {
-      // The colour change is lost; the caption keeps the heading's colour.
-      expected[1].colour = ReportStyle::Heading;
-    }
-    QCOMPARE(view.inserted, expected);
   }
 
   void documentCarriesEachCharactersStyle() {
@@ -156,19 +118,6 @@ class TestComposer : public QObject {
     const QString people = QString::fromUtf8(nile.PeopleCharacteristics.c_str());
     QVERIFY(text.endsWith(QStringLiteral("Characteristics of people under this Sign :-") + people + "\n"));
     QVERIFY(!text.endsWith(QStringLiteral("\n\n")));
-    QCOMPARE(view.document()->blockCount(), 26);  // 12 empty lines between 13 blocks, one empty last
-
-    ReportView amonRa;
-    ComposeReport(amonRa, UserTitleHeading, QStringLiteral("Amon-Ra"), CatalogueEntry(SignName::AmonRa));
-    QVERIFY(amonRa.toPlainText().contains(QStringLiteral("\n\nPolarity :-Masculine\n\n")));
-  }
-
-  void engineTextIsUtf8() {
-    SignRecord record = DistinctRecord();
-    record.Role = "G\xC3\xB6ttin \xE2\x80\x93 Nut";  // "Göttin – Nut"
-    ReportView view;
-    ComposeReport(view, UserTitleHeading, QStringLiteral("Mut"), record);
-    QVERIFY(view.toPlainText().contains(QStringLiteral("Role :-G\u00f6ttin \u2013 Nut\n\n")));
   }
 
   void emptyCaptionLeavesTitleThenBreaks() {
@@ -177,72 +126,6 @@ class TestComposer : public QObject {
     QVERIFY(view.toPlainText().startsWith(UserTitleHeading + "\n\nRuling Deity :-deity\n\n"));
   }
 
-  void caretEndsAfterReportAndNextTextIsPlainBlack() {
-    ReportView view;
-    ComposeReport(view, UserTitleHeading, QStringLiteral("Isis"), DistinctRecord());
-    QCOMPARE(view.textCursor().position(), view.document()->characterCount() - 1);
-    view.InsertText(QStringLiteral("x"));
-    QCOMPARE(Runs(view.document()).last(), (Insertion{QStringLiteral("people\nx"), false, ReportStyle::Value}));
-  }
-
-  void userAndPartnerDifferOnlyInTitle() {
-    FrmDisplay* window = SharedWindow<FrmDisplay>::Get();
-    window->lblGodName()->setText(QStringLiteral("Osiris"));
-    window->lblPartnerGodName()->setText(QStringLiteral("Osiris"));
-    FillSignRecord(SignName::Osiris);
-    ComposeUserReport();
-    ComposePartnerReport();
-    QList<Insertion> user = Runs(window->RTB()->document());
-    QList<Insertion> partner = Runs(window->PartnerRTB()->document());
-    QCOMPARE(user.takeFirst().text, UserTitleHeading);
-    QCOMPARE(partner.takeFirst().text, PartnerTitleHeading);
-    QCOMPARE(user, partner);
-    QVERIFY(window->RTB()->toPlainText().startsWith(UserTitleHeading + "Osiris\n\nRuling Deity :-Osiris\n\n"));
-  }
-
-  void captionComesFromTheSignLabel() {
-    FrmDisplay* window = SharedWindow<FrmDisplay>::Get();
-    window->lblGodName()->setText(QStringLiteral("Basted"));  // the July spelling
-    FillSignRecord(SignName::Bastet);
-    ComposeUserReport();
-    QVERIFY(window->RTB()->toPlainText().startsWith(UserTitleHeading + "Basted\n\nRuling Deity :-Bastet\n\n"));
-    QVERIFY(window->PartnerRTB()->toPlainText().isEmpty());
-  }
-
-  void loadsTheReportWindowUnshown() {
-    QVERIFY(SharedWindow<FrmDisplay>::IfLoaded() == nullptr);
-    FillSignRecord(SignName::Horus);
-    ComposePartnerReport();
-    FrmDisplay* window = SharedWindow<FrmDisplay>::IfLoaded();
-    QVERIFY(window != nullptr);
-    QVERIFY(!window->isVisible());
-    // The design caption of the sign label is what a fresh window offers.
-    QVERIFY(window->PartnerRTB()->toPlainText().startsWith(PartnerTitleHeading + "The Nile\n\n"));
-    QVERIFY(window->RTB()->toPlainText().isEmpty());
-  }
-
-  void leavesTheCurrentRecordAlone() {
-    FillSignRecord(SignName::Thoth);
-    const SignRecord before = CurrentSignRecord();
-    ComposeUserReport();
-    ComposePartnerReport();
-    QCOMPARE(CurrentSignRecord(), before);
-  }
-
-  void selectionStartAndLength() {
-    ReportView view;
-    ComposeReport(view, UserTitleHeading, QStringLiteral("Mut"), DistinctRecord());
-    QTextCursor cursor = view.textCursor();
-    cursor.setPosition(3);
-    cursor.setPosition(10, QTextCursor::KeepAnchor);
-    view.setTextCursor(cursor);
-    QCOMPARE(view.SelectionLength(), 7);
-    for (int start : {0, 1000000, -5}) {
-      view.SetSelectionStart(start);
-      QCOMPARE(view.textCursor().position(), start > 0 ? view.document()->characterCount() - 1 : 0);
-      QCOMPARE(view.SelectionLength(), 0);
-    }
-  }
 };
 
 QTEST_MAIN(TestComposer)

@@ -95,42 +95,33 @@ class TestExit : public QObject {
     Messages::StopRecording();
   }
 
-  void closingMainShowsFarewell_data() {
-    QTest::addColumn<bool>("closeBox");
-    QTest::addRow("menu Exit") << false;
-    QTest::addRow("close box") << true;
+  // Leaving a working window brings the farewell up once; behind the report
+  // window the main window stays loaded but hidden.
+  void leavingAWorkingWindow_data() {
+    QTest::addColumn<bool>("fromReport");
+    QTest::addColumn<int>("how");  // 0 close(), 1 close box, 2 BeginExit by the window's Exit menu
+    QTest::addRow("main, menu Exit") << false << 0;
+    QTest::addRow("main, close box") << false << 1;
+    QTest::addRow("report, Exit button") << true << 0;
+    QTest::addRow("report, close box") << true << 1;
+    QTest::addRow("report, Exit menu calls BeginExit itself") << true << 2;
   }
-  void closingMainShowsFarewell() {
-    QFETCH(bool, closeBox);
-    if (closeBox) main->windowHandle()->close(); else main->close();
+  void leavingAWorkingWindow() {
+    QFETCH(bool, fromReport);
+    QFETCH(int, how);
+    if (fromReport) ShowReport();
+    QPointer<WorkingWindow> leaving = fromReport ? display : main;
+    const QString name = leaving->objectName();
+    if (how == 0) leaving->close();
+    if (how == 1) leaving->windowHandle()->close();
+    if (how == 2) BeginExit(leaving);
     DeleteClosed();
-    QVERIFY(main.isNull());
+    QVERIFY(leaving.isNull());
     QVERIFY(FarewellVisible());
     QVERIFY(!LoadedWindows::ShutdownBegun());
-    QCOMPARE(watcher->farewellShows, 1);
-  }
-
-  void closingReportLeavesMainHidden_data() {
-    QTest::addColumn<int>("how");
-    QTest::addRow("Exit button") << 0;
-    QTest::addRow("close box") << 1;
-    QTest::addRow("Exit menu calls BeginExit itself") << 2;
-  }
-  void closingReportLeavesMainHidden() {
-    QFETCH(int, how);
-    ShowReport();
-    switch (how) {
-      case 0: display->close(); break;
-      case 1: display->windowHandle()->close(); break;
-      default: BeginExit(display); break;
-    }
-    DeleteClosed();
-    QVERIFY(display.isNull());
-    QVERIFY(!main.isNull());
-    QVERIFY(!main->isVisible());
-    QVERIFY(FarewellVisible());
     QCOMPARE(watcher->farewellShows, 1);  // once, even when BeginExit ran twice
-    QCOMPARE(watcher->closed, QStringList{QStringLiteral("frmDisplay")});
+    QCOMPARE(watcher->closed, QStringList{name});
+    if (fromReport) QVERIFY(main && !main->isVisible());
   }
 
   void backLeavesOnlyMainVisible() {

@@ -34,58 +34,29 @@ class TestReferral : public QObject {
                                                       Placeholder::FriendName, Placeholder::FriendEmail}
                                    << proper;
     QTest::addRow("same address") << with([](auto& v) { v.friendEmail = v.email; }) << distinct;
-    QTest::addRow("same without @ is still distinct first")
-        << with([](auto& v) { v.email = v.friendEmail = QStringLiteral("nobody"); }) << distinct;
     QTest::addRow("same address, empty name: distinct first")
         << with([](auto& v) { v.friendEmail = v.email; v.name.clear(); }) << distinct;
     QTest::addRow("case differs: distinct")
         << with([](auto& v) { v.friendEmail = QStringLiteral("ANN@example.com"); }) << QString();
     QTest::addRow("own address without @") << with([](auto& v) { v.email = QStringLiteral("ann.example.com"); })
                                            << proper;
-    QTest::addRow("friend address without @")
-        << with([](auto& v) { v.friendEmail = QStringLiteral("bob.example.com"); }) << proper;
     QTest::addRow("@ but no dot") << with([](auto& v) { v.email = QStringLiteral("ann@example"); }) << proper;
-    QTest::addRow("friend @ but no dot") << with([](auto& v) { v.friendEmail = QStringLiteral("bob@example"); })
-                                         << proper;
-    QTest::addRow("empty address") << with([](auto& v) { v.email.clear(); }) << proper;
-    QTest::addRow("bad address before empty name")
-        << with([](auto& v) { v.email = QStringLiteral("x"); v.name.clear(); }) << proper;
     QTest::addRow("empty name") << with([](auto& v) { v.name.clear(); }) << QStringLiteral("Please Enter Your Name");
-    QTest::addRow("name placeholder") << with([](auto& v) { v.name = Placeholder::Name; })
-                                      << QStringLiteral("Please Enter Your Name");
     QTest::addRow("name before message")
         << with([](auto& v) { v.name.clear(); v.message.clear(); }) << QStringLiteral("Please Enter Your Name");
     QTest::addRow("empty message") << with([](auto& v) { v.message.clear(); })
                                    << QStringLiteral("Please Enter Your Message");
-    QTest::addRow("message placeholder") << with([](auto& v) { v.message = Placeholder::Message; })
-                                         << QStringLiteral("Please Enter Your Message");
     QTest::addRow("message only line breaks") << with([](auto& v) { v.message = QStringLiteral("\r\n\r\n"); })
                                               << QString();
     QTest::addRow("message before friend's name")
         << with([](auto& v) { v.message.clear(); v.friendName.clear(); }) << QStringLiteral("Please Enter Your Message");
     QTest::addRow("empty friend's name") << with([](auto& v) { v.friendName.clear(); })
                                          << QStringLiteral("Please Enter Your Friend's Name");
-    QTest::addRow("friend's name placeholder") << with([](auto& v) { v.friendName = Placeholder::FriendName; })
-                                               << QStringLiteral("Please Enter Your Friend's Name");
   }
   void check() {
     QFETCH(ReferralValues, values);
     QFETCH(QString, message);
     QCOMPARE(CheckReferral(values).value_or(QString()), message);
-  }
-
-  void trimRemovesOnlyBlanks_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("trimmed");
-    QTest::addRow("blanks both ends") << "  a b  " << "a b";
-    QTest::addRow("tab stays") << "\ta\t" << "\ta\t";
-    QTest::addRow("line break stays") << " Your Message\r\n " << "Your Message\r\n";
-    QTest::addRow("only blanks") << "   " << "";
-  }
-  void trimRemovesOnlyBlanks() {
-    QFETCH(QString, text);
-    QFETCH(QString, trimmed);
-    QCOMPARE(TrimBlanks(text), trimmed);
   }
 
   void focusRules_data() {
@@ -94,12 +65,9 @@ class TestReferral : public QObject {
     QTest::addColumn<QString>("onLeave");
     const QString p = Placeholder::Message;
     QTest::addRow("placeholder empties") << p << "" << p;
-    QTest::addRow("placeholder with blanks empties") << "  " + p + " " << "" << "  " + p + " ";
     QTest::addRow("initial message kept") << InitialMessage << InitialMessage << InitialMessage;
     QTest::addRow("empty gets placeholder") << "" << "" << p;
-    QTest::addRow("blanks get placeholder") << "   " << "   " << p;
     QTest::addRow("line break alone is text") << "\r\n" << "\r\n" << "\r\n";
-    QTest::addRow("other text kept") << "Hi" << "Hi" << "Hi";
   }
   void focusRules() {
     QFETCH(QString, text);
@@ -125,16 +93,11 @@ class TestReferral : public QObject {
   void hostileValuesArriveIntact_data() {
     QTest::addColumn<QString>("value");
     QTest::addRow("ampersand and pair") << "Tom & Jerry&taf6=evil";
-    QTest::addRow("equals") << "a=b==c";
     QTest::addRow("hash cuts the address") << "x#fragment";
     QTest::addRow("plus is not a blank") << "1+1 = 2";
     QTest::addRow("percent") << "100% %41 %zz";
-    QTest::addRow("blanks inside") << "a  b";
     QTest::addRow("CR LF") << "line one\r\nline two\r\n";
-    QTest::addRow("lone LF and CR") << "a\nb\rc";
-    QTest::addRow("question mark and slash") << "why?/path?x=y";
     QTest::addRow("emoji and accents") << QStringLiteral("Zoë 😀 Ünïcode");
-    QTest::addRow("quotes and angle brackets") << "\"<script>'";
   }
   void hostileValuesArriveIntact() {
     QFETCH(QString, value);

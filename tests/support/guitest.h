@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class FrmMain;
+class QWidget;
+
+// Starts recording message boxes and shows a fresh, active main window.
+FrmMain* ShowFreshMainWindow();
+// Deletes every loaded window and stops recording message boxes.
+void UnloadAllWindows();
+// One key press and release, with the text the platform sends along.
+void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text);
+// The messages shown so far as "title|icon|buttons|text" lines, for one QCOMPARE.
+QString ShownMessages();
+// How an OK-only box titled "Scarabine" with this text appears in ShownMessages().
+QString OkMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::Information);
