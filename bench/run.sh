@@ -28,7 +28,7 @@ peak_rss() {
 
 verdict() { awk -v r="$1" -v t="$2" 'BEGIN { print (r <= t) ? "met" : "MISSED" }'; }
 
-echo "Start-up to the main window's first paint ($runs runs each, offscreen, $(nproc) cores):"
+echo "Start-up to the main window's first paint ($runs runs each, offscreen, $(nproc) cores, load $(cut -d" " -f1-3 /proc/loadavg)):"
 hyperfine -N --warmup 5 --runs "$runs" --style none --export-csv "$work/startup.csv" \
   -n baseline "$probes/probe_baseline" -n text "$probes/probe_baseline --text" \
   -n scarabine "$probes/probe_startup" >/dev/null
