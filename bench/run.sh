@@ -31,7 +31,7 @@ verdict() { awk -v r="$1" -v t="$2" 'BEGIN { print (r <= t) ? "met" : "MISSED" }
 echo "Start-up to the main window's first paint ($runs runs each, offscreen, $(nproc) cores, load $(cut -d" " -f1-3 /proc/loadavg)):"
 hyperfine -N --warmup 5 --runs "$runs" --style none --export-csv "$work/startup.csv" \
   -n baseline "$probes/probe_baseline" -n text "$probes/probe_baseline --text" \
-  -n scarabine "$probes/probe_startup" >/dev/null
+  -n scarabine "$probes/probe_startup" >/dev/null 2>"$work/hyperfine.err"
 # Columns: command,mean,stddev,median,user,system,min,max (seconds).
 read -r base_ms base_cpu < <(awk -F, '$1 == "baseline" { printf "%.1f %.1f\n", $4 * 1000, ($5 + $6) * 1000 }' "$work/startup.csv")
 read -r text_ms text_cpu < <(awk -F, '$1 == "text" { printf "%.1f %.1f\n", $4 * 1000, ($5 + $6) * 1000 }' "$work/startup.csv")
@@ -42,7 +42,7 @@ prog_rss=$(peak_rss "$probes/probe_startup")
 time_ratio=$(awk -v a="$prog_ms" -v b="$base_ms" 'BEGIN { printf "%.2f", a / b }')
 cpu_ratio=$(awk -v a="$prog_cpu" -v b="$base_cpu" 'BEGIN { printf "%.2f", a / b }')
 rss_ratio=$(awk -v a="$prog_rss" -v b="$base_rss" 'BEGIN { printf "%.2f", a / b }')
-printf '  %-22s median %7.1f ms   cpu %6.1f ms   peak RSS %6.1f MB\n' \
+printf '  %-22s median %7.1f ms   mean cpu %6.1f ms   peak RSS %6.1f MB\n' \
   "bare QMainWindow" "$base_ms" "$base_cpu" "$(awk -v k="$base_rss" 'BEGIN { print k / 1024 }')" \
   "... with one label" "$text_ms" "$text_cpu" "$(awk -v k="$text_rss" 'BEGIN { print k / 1024 }')" \
   "Scarabine" "$prog_ms" "$prog_cpu" "$(awk -v k="$prog_rss" 'BEGIN { print k / 1024 }')"
@@ -51,6 +51,9 @@ printf '  %-22s %6sx   (user + system time)\n' "start-up CPU ratio" "$cpu_ratio"
 printf '  %-22s %6sx   (against the window with one label)\n' "time ratio to text" \
   "$(awk -v a="$prog_ms" -v b="$text_ms" 'BEGIN { printf "%.2f", a / b }')"
 printf '  %-22s %6sx   target <= 1.25x   %s\n' "peak RSS ratio" "$rss_ratio" "$(verdict "$rss_ratio" 1.25)"
+if grep -q outliers "$work/hyperfine.err"; then
+  echo "  (hyperfine saw outliers: the machine is busy; the CPU and instruction figures hold better)"
+fi
 echo
 
 # Instructions executed, start to exit: the figure that other programs
