@@ -8,15 +8,26 @@
 #include "firstpaint.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
+
+// The runtime folder is a memory file system on a desktop (/run/user/N);
+// /dev/shm stands in for it, so the instance lock is not synced to a disk
+// that a real start would never touch.
+QString RuntimeTemplate() {
+  const QFileInfo shm(QStringLiteral("/dev/shm"));
+  const QString parent = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+  return parent + QStringLiteral("/scarabine-probe-XXXXXX");
+}
 
 int main(int argc, char* argv[]) {
   // Static, so they outlive the instance lock the program holds until exit:
   // the lock file is removed before its folder is.
   static QTemporaryDir config;
-  static QTemporaryDir runtime;
+  static QTemporaryDir runtime(RuntimeTemplate());
   if (!config.isValid() || !runtime.isValid()) return 2;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
