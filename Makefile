@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test package screenshots fuzz clean
+.PHONY: deps configure build run test bench package screenshots fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -18,6 +18,12 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+# Start-up and compute-command timings, each printed beside its target.
+bench: configure
+	@scripts/install-deps.sh bench
+	@MAKEFLAGS= cmake --build --preset $(PRESET) --target bench_programs >$(BUILD)/bench-build.log 2>&1 || { cat $(BUILD)/bench-build.log; exit 1; }
+	@bench/run.sh $(BUILD)
 
 package: build
 	@cd $(BUILD) && MAKEFLAGS= cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }

@@ -12,6 +12,8 @@ packages=(
   desktop-file-utils appstream  # validators for the desktop entry and the metainfo
   dpkg-dev file               # dpkg-shlibdeps derives the .deb's dependencies
 )
+# `make bench` also times start-up, counts its instructions and measures peak memory.
+[ "${1:-}" = bench ] && packages+=(hyperfine time valgrind)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -91,6 +91,24 @@ Field* MakeField(Field* field, const char* name, QWidget* parent, const QRect& r
   return field;
 }
 
+// A combo box builds its drop-down list (a popup window with a list view) as
+// soon as its font changes. Held back while the box is set up, the list is
+// built when first opened, with the same font and colours, rather than six
+// times over before the main window's first paint.
+class DeferDropDown : public QObject {
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override { return event->type() == QEvent::FontChange; }
+};
+
+QComboBox* MakeList(const char* name, QWidget* parent, const QRect& rect) {
+  auto* list = new QComboBox;
+  DeferDropDown deferral;
+  list->installEventFilter(&deferral);
+  MakeField(list, name, parent, rect);
+  list->removeEventFilter(&deferral);
+  return list;
+}
+
 struct PersonNames {
   const char* nameLabel;
   const char* nameBox;
@@ -123,9 +141,9 @@ PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   QLabel* yearHeading =
       MakeLabel(n.yearHeading, QStringLiteral("Year"), group, TwipsRect(4560, 720, 390, 195), heading);
   MakeLabel(n.birthLabel, QStringLiteral("Date O Birth :-"), group, TwipsRect(480, 960, 1275, 195));
-  auto* date = MakeField(new QComboBox, n.dateList, group, TwipsRect(1920, 960, 855, 315));
-  auto* month = MakeField(new QComboBox, n.monthList, group, TwipsRect(2880, 960, 1335, 315));
-  auto* year = MakeField(new QComboBox, n.yearList, group, TwipsRect(4320, 960, 975, 315));
+  auto* date = MakeList(n.dateList, group, TwipsRect(1920, 960, 855, 315));
+  auto* month = MakeList(n.monthList, group, TwipsRect(2880, 960, 1335, 315));
+  auto* year = MakeList(n.yearList, group, TwipsRect(4320, 960, 975, 315));
   // Screen readers on Linux name a field by the caption whose buddy it is.
   nameLabel->setBuddy(name);
   dateHeading->setBuddy(date);

@@ -3,11 +3,45 @@
 #include "app/exit.h"
 #include "app/instance.h"
 #include "app/messages.h"
+#include "app/frmmain.h"
+#include "app/windows.h"
 #include "web/reminder.h"
+#include "web/settings.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 #include <cstdio>
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Runs a piece of start-up work once, just after the window's first frame.
+class AfterFirstPaint : public QObject {
+ public:
+  AfterFirstPaint(QWidget* window, std::function<void()> work) : QObject(window), work_(std::move(work)) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, this, [this] {
+        work_();
+        deleteLater();
+      });
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> work_;
+};
+
+}  // namespace
 
 bool RunStartup() {
   if (!AcquireInstanceLock()) {
@@ -15,6 +49,16 @@ bool RunStartup() {
     Messages::Information(nullptr, QStringLiteral("Application is already running"));
     CloseAllAndEnd();
     return false;
+  }
+  // A first start only remembers today's date, and that write waits for the
+  // disk (the settings file is replaced and synced). Nothing is asked, so it
+  // can follow the main window's first frame instead of delaying it.
+  if (DecideReminder(ReadSetting(ReminderKey), QDate::currentDate()) == ReminderStep::StoreToday) {
+    ShowMainWindow();
+    if (FrmMain* window = SharedWindow<FrmMain>::IfLoaded()) {
+      new AfterFirstPaint(window, [] { RemindAboutUpdate(); });
+      return true;
+    }
   }
   RemindAboutUpdate();
   ShowMainWindow();

@@ -17,6 +17,7 @@ void AutoSizeLabel::Place(QPoint topLeft, QRect bounds, QSize minimum) {
   topLeft_ = topLeft;
   bounds_ = bounds;
   minimum_ = minimum;
+  fitted_ = false;
   setWordWrap(false);
   const int width = qMax(QLabel::sizeHint().width(), minimum_.width());
   centreX_ = topLeft_.x() + width / 2;
@@ -29,6 +30,9 @@ void AutoSizeLabel::setText(const QString& text) {
 }
 
 void AutoSizeLabel::Fit() {
+  if (fitted_ && text() == fittedText_ && font() == fittedFont_ && contentsMargins() == fittedMargins_ &&
+      geometry() == fittedGeometry_)
+    return;
   setWordWrap(false);
   // The hint's whole-pixel line height can end a fraction above a
   // descender's last row on a scaled screen: one pixel to spare.
@@ -42,6 +46,11 @@ void AutoSizeLabel::Fit() {
   int left = anchor_ == Anchor::Centre ? centreX_ - size.width() / 2 : topLeft_.x();
   if (room > 0) left = qBound(bounds_.left(), left, bounds_.right() + 1 - size.width());
   setGeometry(QRect(QPoint(left, topLeft_.y()), size));
+  fitted_ = true;
+  fittedText_ = text();
+  fittedFont_ = font();
+  fittedMargins_ = contentsMargins();
+  fittedGeometry_ = geometry();
 }
 
 void AutoSizeLabel::showEvent(QShowEvent* event) {

@@ -39,4 +39,11 @@ class AutoSizeLabel : public QLabel {
   int centreX_ = 0;
   QRect bounds_;
   QSize minimum_;
+  // What the last fit was made from and what it gave: showing the label
+  // with nothing changed skips laying a long caption out twice more.
+  bool fitted_ = false;
+  QString fittedText_;
+  QFont fittedFont_;
+  QMargins fittedMargins_;
+  QRect fittedGeometry_;
 };
