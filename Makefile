@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench package screenshots fuzz clean
+.PHONY: deps configure build run test bench tidy package screenshots fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,6 +24,22 @@ bench: configure
 	@scripts/install-deps.sh bench
 	@MAKEFLAGS= cmake --build --preset $(PRESET) --target bench_programs >$(BUILD)/bench-build.log 2>&1 || { cat $(BUILD)/bench-build.log; exit 1; }
 	@bench/run.sh $(BUILD)
+
+# clang-tidy over the program's own sources (src/, not the generated moc and
+# resource files), with the checks named in .clang-tidy; any warning fails.
+TIDY_DB  := build/default
+TIDY_LOG := $(TIDY_DB)/tidy.log
+tidy: deps
+	@cmake --preset default >/dev/null
+	@MAKEFLAGS= cmake --build --preset default -- --no-print-directory
+	@echo "clang-tidy: src/"
+	@if command -v run-clang-tidy >/dev/null 2>&1; then \
+	  run-clang-tidy -quiet -j 2 -p $(TIDY_DB) '^$(CURDIR)/src/.*\.cpp$$' >$(TIDY_LOG) 2>&1; \
+	else \
+	  find src -name '*.cpp' -print0 | xargs -0 -n 1 -P 2 clang-tidy -quiet -p $(TIDY_DB) >$(TIDY_LOG) 2>&1; \
+	fi; rc=$$?; \
+	grep -v -e '^clang-tidy' -e 'warnings\? generated\.$$' $(TIDY_LOG) || true; \
+	[ $$rc -eq 0 ] && echo "clang-tidy: clean" || { echo "clang-tidy: warnings above (full log in $(TIDY_LOG))"; exit 1; }
 
 package: build
 	@cd $(BUILD) && MAKEFLAGS= cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }

@@ -11,6 +11,7 @@ packages=(
   unrtf poppler-utils         # independent readers for saved RTF and printed PDF
   desktop-file-utils appstream  # validators for the desktop entry and the metainfo
   dpkg-dev file               # dpkg-shlibdeps derives the .deb's dependencies
+  clang-tidy                  # `make tidy`
 )
 # `make bench` also times start-up, counts its instructions and measures peak memory.
 [ "${1:-}" = bench ] && packages+=(hyperfine time valgrind)
