@@ -384,7 +384,11 @@ class TestRobustness : public QObject {
     for (int i = 0; i < 1000; ++i) QVERIFY2(cycle(i), qPrintable(QString::number(i)));
     QCOMPARE(TopLevelCount(), windows);
     QVERIFY(Messages::Recorded().isEmpty());
-#ifdef Q_OS_LINUX
+#if defined(Q_OS_LINUX) && defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed memory in quarantine, so resident memory
+    // grows by design; LeakSanitizer checks for real leaks in that build.
+    Q_UNUSED(before);
+#elif defined(Q_OS_LINUX)
     const qint64 grown = ResidentBytes() - before;
     qInfo("resident memory grew by %lld KiB over 1000 cycles", grown / 1024);
     QVERIFY2(grown < 4 * 1024 * 1024, qPrintable(QStringLiteral("%1 KiB").arg(grown / 1024)));
