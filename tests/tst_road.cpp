@@ -7,6 +7,7 @@
 #include "report/dialogs.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
+#include "support/guitest.h"
 #include "support/urlcatcher.h"
 
 #include <QAction>
@@ -21,13 +22,6 @@
 #include <QTest>
 
 namespace {
-
-struct Person {
-  QString typed;  // as the user types it
-  int day;        // 1-based
-  int month;      // 1-based
-  int year;
-};
 
 void ProcessDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -48,18 +42,7 @@ class TestRoad : public QObject {
 
   QPointer<FrmMain> input;
 
-  void Enter(const Person& user, const Person& partner) {
-    input->txtName()->clear();
-    input->txtPartnerName()->clear();
-    QTest::keyClicks(input->txtName(), user.typed);
-    QTest::keyClicks(input->txtPartnerName(), partner.typed);
-    input->cmbDate()->setCurrentIndex(user.day - 1);
-    input->cmbMonth()->setCurrentIndex(user.month - 1);
-    input->cmbYear()->setCurrentText(QString::number(user.year));
-    input->cmbPartnerDate()->setCurrentIndex(partner.day - 1);
-    input->cmbPartnerMonth()->setCurrentIndex(partner.month - 1);
-    input->cmbPartnerYear()->setCurrentText(QString::number(partner.year));
-  }
+  void Enter(const Person& user, const Person& partner) { EnterPeople(input, user, partner); }
 
   void PressCompute() {
     auto* button = input->findChild<QPushButton*>(QStringLiteral("Command1"));

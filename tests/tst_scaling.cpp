@@ -9,6 +9,7 @@
 #include "app/windows.h"
 #include "report/frmdisplay.h"
 #include "report/pictures.h"
+#include "support/guitest.h"
 #include "support/layoutcheck.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
@@ -21,17 +22,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-struct Person {
-  QString typed;
-  int day;  // 1-based
-  int month;
-  int year;
-};
-
-}  // namespace
 
 Q_DECLARE_METATYPE(Person)
 
@@ -75,14 +65,7 @@ class TestScaling : public QObject {
   FrmMain* ShowInput(const Person& user, const Person& partner) {
     ShowMainWindow();
     FrmMain* input = SharedWindow<FrmMain>::IfLoaded();
-    QTest::keyClicks(input->txtName(), user.typed);
-    QTest::keyClicks(input->txtPartnerName(), partner.typed);
-    input->cmbDate()->setCurrentIndex(user.day - 1);
-    input->cmbMonth()->setCurrentIndex(user.month - 1);
-    input->cmbYear()->setCurrentText(QString::number(user.year));
-    input->cmbPartnerDate()->setCurrentIndex(partner.day - 1);
-    input->cmbPartnerMonth()->setCurrentIndex(partner.month - 1);
-    input->cmbPartnerYear()->setCurrentText(QString::number(partner.year));
+    EnterPeople(input, user, partner);
     return input;
   }
 

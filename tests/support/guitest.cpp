@@ -5,6 +5,8 @@
 #include "app/windows.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
@@ -46,4 +48,17 @@ QString ShownMessages() {
 
 QString OkMessage(const QString& text, QMessageBox::Icon icon) {
   return Line(QStringLiteral("Scarabine"), icon, QMessageBox::Ok, text);
+}
+
+void EnterPeople(FrmMain* input, const Person& user, const Person& partner) {
+  input->txtName()->clear();
+  input->txtPartnerName()->clear();
+  QTest::keyClicks(input->txtName(), user.typed);
+  QTest::keyClicks(input->txtPartnerName(), partner.typed);
+  input->cmbDate()->setCurrentIndex(user.day - 1);
+  input->cmbMonth()->setCurrentIndex(user.month - 1);
+  input->cmbYear()->setCurrentText(QString::number(user.year));
+  input->cmbPartnerDate()->setCurrentIndex(partner.day - 1);
+  input->cmbPartnerMonth()->setCurrentIndex(partner.month - 1);
+  input->cmbPartnerYear()->setCurrentText(QString::number(partner.year));
 }

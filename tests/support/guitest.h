@@ -4,6 +4,14 @@
 #include <QString>
 
 class FrmMain;
+
+// One side of the input, as the user types and picks it.
+struct Person {
+  QString typed;
+  int day;    // 1-based
+  int month;  // 1-based
+  int year;
+};
 class QWidget;
 
 // Starts recording message boxes and shows a fresh, active main window.
@@ -16,3 +24,5 @@ void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const Q
 QString ShownMessages();
 // How an OK-only box titled "Scarabine" with this text appears in ShownMessages().
 QString OkMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::Information);
+// Types both names through the key filter and picks both dates.
+void EnterPeople(FrmMain* input, const Person& user, const Person& partner);
