@@ -2,6 +2,7 @@
 // each must arrive as it was (half a surrogate pair as U+FFFD), and nothing
 // may add, drop or cut a parameter.
 #include "fuzz/harness.h"
+#include "support/unicode.h"
 #include "web/pages.h"
 #include "web/referral.h"
 
@@ -20,16 +21,6 @@ namespace {
   std::abort();
 }
 
-QString WithoutLoneSurrogates(QString text) {
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-      ++i;
-    } else if (text.at(i).isSurrogate()) {
-      text[i] = QChar::ReplacementCharacter;
-    }
-  }
-  return text;
-}
 
 }  // namespace
 

@@ -59,11 +59,8 @@ class TestRoad : public QObject {
   }
 
   void cleanup() {
-    delete SharedWindow<FrmDisplay>::IfLoaded();
-    delete input.data();
-    for (QWidget* w : LoadedWindows::InLoadOrder()) delete w;
+    UnloadAllWindows();
     ProcessDeferredDeletes();
-    Messages::StopRecording();
   }
 
   void wholeRoadThenBackThenAgain() {

@@ -11,6 +11,8 @@
 #include "report/dialogs.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
+#include "support/guitest.h"
+#include "support/unicode.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
 #include "web/pages.h"
@@ -70,17 +72,6 @@ bool ShowsPlainText(const QLabel* label) {
   return label->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label->text());
 }
 
-// Text with lone surrogates replaced, as every encoder of ours writes it.
-QString WithoutLoneSurrogates(QString text) {
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-      ++i;
-    } else if (text.at(i).isSurrogate()) {
-      text[i] = QChar::ReplacementCharacter;
-    }
-  }
-  return text;
-}
 
 // Plain ASCII with every brace matched: a reader can at least walk it.
 bool WellFormedRtf(const QByteArray& rtf) {
@@ -223,14 +214,10 @@ class TestRobustness : public QObject {
   }
 
   void cleanup() {
-    delete SharedWindow<FrmDisplay>::IfLoaded();
-    delete input.data();
-    for (QWidget* w : LoadedWindows::InLoadOrder()) delete w;
+    UnloadAllWindows();
     ProcessDeferredDeletes();
-    LoadedWindows::ResetForTests();
     dir.reset();
     SaveDialog::StopRecording();
-    Messages::StopRecording();
   }
 
   // Pasting is not typing: whatever arrives must survive the whole road.
