@@ -31,7 +31,7 @@
 namespace {
 constexpr int ClientWidth = 6990;
 constexpr int ClientHeight = 5790;
-constexpr double TextPoints = 8.25;
+constexpr double TextPoints = WindowTextPoints;
 
 const QColor Black{0, 0, 0};
 const QColor Blue{0, 0, 255};
@@ -54,28 +54,30 @@ W* Place(W* widget, const char* name, QWidget* parent, const QRect& rect) {
 
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const QRect& rect,
                   const QFont& font = VerdanaFont(TextPoints)) {
-  auto* label = Place(new QLabel(text), name, parent, rect);
+  auto* label = Place(new QLabel(text, parent), name, parent, rect);
   label->setFont(font);
   return label;
 }
 
 QGroupBox* MakeGroup(const char* name, const QString& title, QWidget* parent, const QRect& rect) {
-  auto* group = Place(new QGroupBox(title), name, parent, rect);
+  auto* group = Place(new QGroupBox(parent), name, parent, rect);
   // The bold font is for the caption only; every child sets its own font.
+  // It comes before the caption, which is measured as soon as it is set.
   group->setFont(VerdanaFont(TextPoints, true));
+  group->setTitle(title);
   Paint(group, SysColor::InactiveBorder, SysColor::MenuText);
   return group;
 }
 
 QFrame* MakeStrip(const char* name, QWidget* parent, const QRect& rect) {
-  auto* strip = Place(new QFrame, name, parent, rect);
+  auto* strip = Place(new QFrame(parent), name, parent, rect);
   strip->setFrameShape(QFrame::NoFrame);
   Paint(strip, Black);
   return strip;
 }
 
 LinkLabel* MakeLink(const char* name, const QString& text, QWidget* parent, const QRect& rect, double points) {
-  auto* link = Place(new LinkLabel(text), name, parent, rect);
+  auto* link = Place(new LinkLabel(text, parent), name, parent, rect);
   link->setFont(VerdanaFont(points, true, true));
   link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   link->setWordWrap(true);
@@ -101,7 +103,7 @@ class DeferDropDown : public QObject {
 };
 
 QComboBox* MakeList(const char* name, QWidget* parent, const QRect& rect) {
-  auto* list = new QComboBox;
+  auto* list = new QComboBox(parent);
   DeferDropDown deferral;
   list->installEventFilter(&deferral);
   MakeField(list, name, parent, rect);
@@ -131,7 +133,7 @@ struct PersonFields {
 // Both person groups share one inner layout.
 PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   QLabel* nameLabel = MakeLabel(n.nameLabel, QStringLiteral("Name :-"), group, TwipsRect(480, 360, 705, 195));
-  auto* name = MakeField(new QLineEdit, n.nameBox, group, TwipsRect(1920, 360, 3375, 285));
+  auto* name = MakeField(new QLineEdit(group), n.nameBox, group, TwipsRect(1920, 360, 3375, 285));
   name->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
   const QFont heading = VerdanaFont(TextPoints, false, true);
   QLabel* dateHeading =
@@ -178,6 +180,9 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmMain"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromLatin1(WindowTitle));
+  // Set before any control exists: each one is measured with the font it is
+  // created with, and the menu bar keeps it.
+  setFont(VerdanaFont(TextPoints));
   setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
   Paint(this, SysColor::InactiveBorder, SysColor::MenuText);
   LoadedWindows::Register(this);
@@ -228,7 +233,7 @@ void FrmMain::BuildMenu() {
 }
 
 void FrmMain::BuildControls() {
-  auto* client = new QWidget;
+  auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
   Paint(client, SysColor::InactiveBorder, SysColor::MenuText);
@@ -269,8 +274,8 @@ void FrmMain::BuildControls() {
   cmbPartnerMonth_ = partner.month;
   cmbPartnerYear_ = partner.year;
 
-  auto* command1 = Place(new QPushButton(QStringLiteral("Get My &Egyptian Astrology Compatibility")), "Command1",
-                         frame1, TwipsRect(480, 3885, 5895, 375));
+  auto* command1 = Place(new QPushButton(QStringLiteral("Get My &Egyptian Astrology Compatibility"), frame1),
+                         "Command1", frame1, TwipsRect(480, 3885, 5895, 375));
   command1->setFont(VerdanaFont(TextPoints, true));
   Paint(command1, ButtonFace, SysColor::MenuText);
   command1->setAutoFillBackground(false);

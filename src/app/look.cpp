@@ -1,6 +1,6 @@
 #include "app/look.h"
 
-#include <QFontDatabase>
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -34,6 +34,15 @@ QFont VerdanaFont(double pointSize, bool bold, bool underline) {
 QFont SansSerifFont(double pointSize, bool bold) {
   return MakeFont(QStringLiteral("MS Sans Serif"), pointSize, bold, false);
 }
+
+namespace {
+// The windows' own text font is the program's default too, so menus, message
+// boxes and dialogs match the windows, and a control that measures its text
+// before its own font is set (a line edit does, in its constructor) loads no
+// second face at start-up.
+void UseWindowFontByDefault() { QApplication::setFont(VerdanaFont(WindowTextPoints)); }
+}  // namespace
+Q_COREAPP_STARTUP_FUNCTION(UseWindowFontByDefault)
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {
   QPalette palette = widget->palette();

@@ -21,6 +21,9 @@ inline const QColor MenuText{0, 0, 0};              // 7
 inline const QColor InactiveBorder{212, 208, 200};  // 11
 }  // namespace SysColor
 
+// The windows' text size wherever a control does not name another.
+constexpr double WindowTextPoints = 8.25;
+
 // Verdana where installed; otherwise a metric-compatible sans (Liberation
 // Sans) so captions sized for Verdana still fit.
 QFont VerdanaFont(double pointSize, bool bold = false, bool underline = false);
