@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "app/look.h"
 #include "app/messages.h"
 #include "app/windows.h"
 #include "report/frmdisplay.h"
@@ -8,7 +9,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTest>
 
 // Menus, links and the keyboard order are followed in tst_accesskeys and
@@ -48,6 +51,16 @@ class TestMainWindow : public QObject {
     QCOMPARE(list->currentIndex(), selected);
     QCOMPARE(QApplication::focusWidget(), form->txtName());
     QVERIFY(form->txtName()->text().isEmpty() && form->txtPartnerName()->text().isEmpty());
+  }
+
+  // One face for the whole window, menu bar included: a control left in the
+  // toolkit's default face looks out of place and costs start-up a face.
+  void oneFace() {
+    const QString face = QFontInfo(VerdanaFont(WindowTextPoints)).family();
+    QCOMPARE(QFontInfo(QApplication::font()).family(), face);
+    QCOMPARE(QFontInfo(form->menuBar()->font()).family(), face);
+    for (const QWidget* control : form->findChildren<QWidget*>())
+      QVERIFY2(QFontInfo(control->font()).family() == face, qPrintable(control->objectName()));
   }
 
   // Hidden rather than greyed out, so its command still works when reached.
