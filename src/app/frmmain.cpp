@@ -180,9 +180,6 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmMain"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromLatin1(WindowTitle));
-  // Set before any control exists: each one is measured with the font it is
-  // created with, and the menu bar keeps it.
-  setFont(VerdanaFont(TextPoints));
   setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
   Paint(this, SysColor::InactiveBorder, SysColor::MenuText);
   LoadedWindows::Register(this);
