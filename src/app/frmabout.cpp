@@ -1,7 +1,7 @@
 #include "app/frmabout.h"
 
-#include "app/linklabel.h"
-#include "app/look.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
 #include "app/windows.h"
 #include "version.h"
 #include "web/pages.h"

@@ -1,6 +1,6 @@
 #include "app/keyfilter.h"
 
-#include "app/messages.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

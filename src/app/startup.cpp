@@ -2,7 +2,7 @@
 
 #include "app/exit.h"
 #include "app/instance.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/frmmain.h"
 #include "app/windows.h"
 #include "web/reminder.h"

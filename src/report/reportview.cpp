@@ -1,6 +1,6 @@
 #include "report/reportview.h"
 
-#include "app/look.h"
+#include "ui/look.h"
 
 #include <QTextCursor>
 

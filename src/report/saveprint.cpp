@@ -1,7 +1,7 @@
 #include "report/saveprint.h"
 
-#include "app/messages.h"
-#include "report/dialogs.h"
+#include "ui/messages.h"
+#include "ui/dialogs.h"
 #include "report/rtfwriter.h"
 #include "version.h"
 

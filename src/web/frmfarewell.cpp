@@ -1,9 +1,9 @@
 #include "web/frmfarewell.h"
 
 #include "app/exit.h"
-#include "app/linklabel.h"
-#include "app/look.h"
-#include "app/messages.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+#include "ui/messages.h"
 #include "app/windows.h"
 #include "version.h"
 #include "web/pages.h"

@@ -1,6 +1,6 @@
 #include "web/reminder.h"
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "web/pages.h"
 #include "web/settings.h"
 

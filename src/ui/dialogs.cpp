@@ -1,4 +1,4 @@
-#include "report/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
