@@ -23,13 +23,17 @@ if(NOT MSVC)
       target_compile_options(scarabine_hardening INTERFACE ${flag})
     endif()
   endforeach()
+endif()
 
-  # Fortified calls need optimisation, and they hide faults from the
-  # sanitizers, which check the same calls themselves: none in those builds.
-  if(NOT SCARABINE_SANITIZE AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
-    target_compile_options(scarabine_hardening INTERFACE
-      "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
-  endif()
+# Fortified calls need optimisation, and they hide faults from the
+# sanitizers, which check the same calls themselves: none in those builds.
+# SCARABINE_FORTIFIED (a generator expression) is 1 in the builds fit to ship.
+if(MSVC OR SCARABINE_SANITIZE OR CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+  set(SCARABINE_FORTIFIED 0)
+else()
+  set(SCARABINE_FORTIFIED "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+  target_compile_options(scarabine_hardening INTERFACE
+    "$<${SCARABINE_FORTIFIED}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
 endif()
 
 if(UNIX AND NOT APPLE)

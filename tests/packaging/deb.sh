@@ -35,6 +35,11 @@ check_tree "$scratch/root"
 program=$scratch/root/usr/$SCARABINE_INSTALL_BINDIR/$SCARABINE_EXECUTABLE
 file -b "$program" | grep -q ', stripped' || fail "packaged program keeps its debug info"
 
+if [ "$SCARABINE_SHIPPABLE" != 1 ]; then
+  echo "$(basename "$deb") complete; hardening and lintian are checked on optimised builds without sanitizers"
+  exit 0
+fi
+
 # No check of hardening-check says no (it exits non-zero then). Its control
 # flow check wants every object linked in marked for CET; where the C start-up
 # files (glibc's crti.o) are not, as on Debian 12, no program can be, not even
