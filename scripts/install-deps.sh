@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   cmake g++ make
-  qt6-base-dev qt6-qpa-plugins qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-svg-dev libqt6svg6
   fonts-liberation            # metric stand-in for Verdana / Arial
   xvfb xauth                  # real windows for screenshots
   unrtf poppler-utils         # independent readers for saved RTF and printed PDF
   desktop-file-utils appstream  # validators for the desktop entry and the metainfo
   dpkg-dev file               # dpkg-shlibdeps derives the .deb's dependencies
+  lintian devscripts          # Debian's checks of the .deb, and hardening-check
   clang-tidy                  # `make tidy`
 )
 # `make bench` also times start-up, counts its instructions and measures peak memory.

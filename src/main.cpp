@@ -1,8 +1,18 @@
+#include "app/commandline.h"
 #include "app/startup.h"
+#include "version.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(ScarabineVersion));
+  if (AsksOnlyForText(argc, argv)) {
+    QCoreApplication app(argc, argv);
+    return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
+  }
   QApplication app(argc, argv);
+  // Wayland compositors match the window to its launcher by this name.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
+  if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) return *status;
   return RunProgram();
 }
