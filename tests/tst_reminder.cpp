@@ -38,7 +38,7 @@ class TestReminder : public QObject {
  private slots:
   void init() {
     folder = new QTemporaryDir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder->path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder->path()));
     watcher = new OpenWatcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), watcher, "handle");
     Messages::StartRecording();
@@ -71,10 +71,9 @@ class TestReminder : public QObject {
     QCOMPARE(ReadSetting(QStringLiteral("Duration")), QStringLiteral("2026-12-08"));
 
     QCOMPARE(SettingsApplicationName(), QStringLiteral("tst_reminder"));
-    QSettings raw(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orlenda"),
-                  QStringLiteral("tst_reminder"));
-    QVERIFY(QFile::exists(raw.fileName()));
-    QVERIFY(raw.fileName().startsWith(folder->path()));
+    QCOMPARE(SettingsFilePath(), folder->filePath(QStringLiteral("Orlenda/tst_reminder.ini")));
+    QVERIFY(QFile::exists(SettingsFilePath()));
+    QSettings raw(SettingsFilePath(), QSettings::IniFormat);
     raw.beginGroup(QStringLiteral("Settings"));
     QCOMPARE(raw.childKeys(), QStringList{ScrambleText(QStringLiteral("Duration"))});
     QCOMPARE(raw.value(ScrambleText(QStringLiteral("Duration"))).toString(), ScrambleText(QStringLiteral("2026-12-08")));
@@ -138,8 +137,7 @@ class TestReminder : public QObject {
   }
 
   void corruptFileNeverStopsStartUp() {
-    QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orlenda"), SettingsApplicationName());
-    const QString path = probe.fileName();
+    const QString path = SettingsFilePath();
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));

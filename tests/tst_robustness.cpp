@@ -207,7 +207,7 @@ class TestRobustness : public QObject {
     SaveDialog::StartRecording();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->filePath(QStringLiteral("config")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath(QStringLiteral("config"))));
     ShowMainWindow();
     input = SharedWindow<FrmMain>::IfLoaded();
     QVERIFY(input);
@@ -445,9 +445,8 @@ class TestRobustness : public QObject {
     QFETCH(int, questions);
     QFETCH(bool, remembers);
     const QString root = dir->filePath(fault == QStringLiteral("missing") ? QStringLiteral("a/b/c") : QStringLiteral("store"));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root);
-    const QString file = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orlenda"),
-                                   SettingsApplicationName()).fileName();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root));
+    const QString file = SettingsFilePath();
     const QString folder = QFileInfo(file).path();
     if (fault != QStringLiteral("missing")) QVERIFY(QDir().mkpath(folder));
 
