@@ -63,6 +63,29 @@ class TestKeyFilter : public QObject {
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("zz"));
   }
 
+  // Alt chords are menu and access keys: they type nothing and refuse nothing.
+  void altChordsTypeNothing_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("Alt+Q, no menu's key") << int(Qt::Key_Q) << int(Qt::AltModifier) << "q";
+    QTest::addRow("Alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << "5";
+    QTest::addRow("Alt+Shift+A") << int(Qt::Key_A) << int(Qt::AltModifier | Qt::ShiftModifier) << "A";
+    QTest::addRow("Alt+Space") << int(Qt::Key_Space) << int(Qt::AltModifier) << " ";
+  }
+  void altChordsTypeNothing() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    for (QLineEdit* edit : {form->txtName(), form->txtPartnerName()}) {
+      edit->setFocus();
+      QTest::keyClicks(edit, "ann");
+      PressKey(edit, key, Qt::KeyboardModifiers(modifiers), text);
+      QCOMPARE(edit->text(), QStringLiteral("ANN"));
+    }
+    QCOMPARE(ShownMessages(), QString());
+  }
+
   void nonTypingKeysPass_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");

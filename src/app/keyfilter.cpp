@@ -23,6 +23,13 @@ constexpr char16_t NotOneCharacter = 0xFFFF;
 // The single character a text types, if it is exactly one UTF-16 unit.
 char16_t CodeOf(const QString& text) { return text.size() == 1 ? text.at(0).unicode() : NotOneCharacter; }
 
+// An Alt chord (without Ctrl, which with Alt is AltGr on some keyboards) is a
+// menu or access key, never typing.
+bool IsAltChord(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
+}
+
 // What the key press types, as one character code; nothing for keys that type
 // nothing. Ctrl+letter is the letter's control code whatever text the
 // platform attaches (X11 sends "\x03" for Ctrl+C, others send "c").
@@ -61,7 +68,14 @@ class NameKeyFilter : public QObject {
 
  private:
   // Returns true when the event is consumed here.
-  static bool FilterKey(QLineEdit* box, const QKeyEvent& event) {
+  static bool FilterKey(QLineEdit* box, QKeyEvent& event) {
+    // The menus have had their chance at an Alt chord already (as a
+    // shortcut); what is left must not type its letter. Left unaccepted, it
+    // goes on to the window like any key nobody wants.
+    if (IsAltChord(event)) {
+      event.ignore();
+      return true;
+    }
     const std::optional<char16_t> typed = TypedCode(event);
     if (!typed) return false;
     char16_t code = *typed;
