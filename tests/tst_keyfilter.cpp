@@ -45,6 +45,10 @@ class TestKeyFilter : public QObject {
     QTest::addRow("Ctrl+C as X11 sends it") << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03";
     QTest::addRow("Ctrl+C as a letter") << int(Qt::Key_C) << int(Qt::ControlModifier) << "c";
     QTest::addRow("Ctrl+V as X11 sends it") << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16";
+    QTest::addRow("Ctrl+Backspace, DEL") << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "\x7f";
+    QTest::addRow("Ctrl+Enter, line feed") << int(Qt::Key_Return) << int(Qt::ControlModifier) << "\r";
+    QTest::addRow("Ctrl+keypad Enter, line feed")
+        << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << "\r";
     QTest::addRow("emoji typed") << int(Qt::Key_unknown) << 0 << QString::fromUtf8("\xF0\x9F\x98\x80");
   }
   void refused() {

@@ -13,6 +13,9 @@ namespace {
 constexpr char16_t Blank = 32;
 constexpr char16_t Enter = 13;
 constexpr char16_t Backspace = 8;
+// What the classic platform delivers for Ctrl+Enter and Ctrl+Backspace.
+constexpr char16_t LineFeed = 10;
+constexpr char16_t Delete = 127;
 
 bool IsUpper(char16_t c) { return c >= u'A' && c <= u'Z'; }
 bool IsLower(char16_t c) { return c >= u'a' && c <= u'z'; }
@@ -32,18 +35,19 @@ bool IsAltChord(const QKeyEvent& event) {
 
 // What the key press types, as one character code; nothing for keys that type
 // nothing. Ctrl+letter is the letter's control code whatever text the
-// platform attaches (X11 sends "\x03" for Ctrl+C, others send "c").
+// platform attaches (X11 sends "\x03" for Ctrl+C, others send "c"); Ctrl+Enter
+// and Ctrl+Backspace are line feed and DEL, as the classic platform sends them.
 std::optional<char16_t> TypedCode(const QKeyEvent& event) {
   const int key = event.key();
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete) return std::nullopt;
-  if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
-    return static_cast<char16_t>(key - Qt::Key_A + 1);
+  const bool control = event.modifiers() & Qt::ControlModifier;
+  if (control && key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char16_t>(key - Qt::Key_A + 1);
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return Enter;
+      return control ? LineFeed : Enter;
     case Qt::Key_Backspace:
-      return Backspace;
+      return control ? Delete : Backspace;
     case Qt::Key_Escape:
       return char16_t{27};
     default:
