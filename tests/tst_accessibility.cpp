@@ -161,22 +161,21 @@ class TestAccessibility : public QObject {
     QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), QStringLiteral("Your email address"));
   }
 
-  // Each window's keyboard order all the way round; the links come after
-  // the controls of the form.
+  // Each window's keyboard order all the way round: its own controls only,
+  // never the link labels.
   void tabCycle_data() {
     QTest::addColumn<Window>("which");
     QTest::addColumn<QStringList>("cycle");
     QTest::addRow("main") << Window::Main
-                          << QStringList{"txtName",        "Command1",        "cmbDate",        "cmbMonth",
-                                         "cmbYear",        "cmbPartnerYear",  "cmbPartnerMonth", "cmbPartnerDate",
-                                         "txtPartnerName", "Label61",         "Label7"};
+                          << QStringList{"txtName",         "Command1",       "cmbDate",        "cmbMonth",
+                                         "cmbYear",         "cmbPartnerYear", "cmbPartnerMonth", "cmbPartnerDate",
+                                         "txtPartnerName"};
     QTest::addRow("report") << Window::Report
-                            << QStringList{"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit",
-                                           "Label61", "Label1"};
+                            << QStringList{"cmdSave", "cmdPrint", "qt_tabwidget_tabbar", "cmdBack", "cmExit"};
     QTest::addRow("farewell") << Window::Farewell
-                              << QStringList{"cmdClose",       "Check1",        "txtName",    "cmdSubmit",  "txtEmail",
-                                             "txtFriendEmail", "txtFriendName", "txtMessage", "lblGoToHome"};
-    QTest::addRow("about box") << Window::About << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
+                              << QStringList{"cmdClose",       "Check1",        "txtName",   "cmdSubmit",
+                                             "txtEmail",       "txtFriendEmail", "txtFriendName", "txtMessage"};
+    QTest::addRow("about box") << Window::About << QStringList{"cmdOK"};
   }
   void tabCycle() {
     QFETCH(Window, which);
@@ -186,7 +185,9 @@ class TestAccessibility : public QObject {
     QCOMPARE(TabCycle(), cycle);
   }
 
-  void linksReachedByTabAndActivated_data() {
+  // Out of the keyboard order, a link is still pressed without a mouse
+  // through its accessible action; a click leaves the focus where it was.
+  void linksPressedWithoutTheMouse_data() {
     QTest::addColumn<Window>("which");
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("address");
@@ -198,7 +199,7 @@ class TestAccessibility : public QObject {
     QTest::addRow("about, home") << Window::About << "lblHomePage" << PageAddress(Page::Home);
     QTest::addRow("about, details") << Window::About << "lblCobrand" << PageAddress(Page::FullyBranded);
   }
-  void linksReachedByTabAndActivated() {
+  void linksPressedWithoutTheMouse() {
     QFETCH(Window, which);
     QFETCH(QString, link);
     QFETCH(QString, address);
@@ -207,29 +208,17 @@ class TestAccessibility : public QObject {
     QVERIFY(label);
     QWidget* first = QApplication::focusWidget();
     QVERIFY(first);
-    QVERIFY2(TabCycle().contains(link), "Tab never reaches the link");
 
-    label->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(label, Qt::Key_Return);
-    QTest::keyClick(label, Qt::Key_Enter);  // the keypad's
-    QTest::keyClick(label, Qt::Key_Space);
-    QCOMPARE(urls->opened, QStringList(3, address));
-    QCOMPARE(QApplication::focusWidget(), label);  // the window stays as it was
-
-    // A screen reader's "press" does what a click does.
     QAccessibleInterface* node = QAccessible::queryAccessibleInterface(label);
     QCOMPARE(node->role(), QAccessible::Link);
-    QVERIFY(node->state().focusable);
     QAccessibleActionInterface* actions = node->actionInterface();
     QVERIFY(actions);
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(urls->opened.size(), 4);
+    QCOMPARE(urls->opened, QStringList{address});
 
-    // A click opens the page but leaves the focus where it was.
-    first->setFocus(Qt::TabFocusReason);
     QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(urls->opened.size(), 5);
+    QCOMPARE(urls->opened, QStringList(2, address));
     QCOMPARE(QApplication::focusWidget(), first);
   }
 };

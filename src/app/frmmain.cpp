@@ -305,12 +305,6 @@ void FrmMain::SetTabOrder() {
   const std::array<QWidget*, 9> order{txtName_,        command1_,        cmbDate_,       cmbMonth_,     cmbYear_,
                                       cmbPartnerYear_, cmbPartnerMonth_, cmbPartnerDate_, txtPartnerName_};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-  // The two links come after the form, so Tab still runs through the form
-  // first and the links are reached before the cycle starts over.
-  QWidget* top = findChild<LinkLabel*>(QStringLiteral("Label61"));
-  QWidget* bottom = findChild<LinkLabel*>(QStringLiteral("Label7"));
-  setTabOrder(order.back(), top);
-  setTabOrder(top, bottom);
 }
 
 void FrmMain::showEvent(QShowEvent* event) {

@@ -169,13 +169,6 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
   RTB_->setAccessibleName(QStringLiteral("Your sign report"));
   PartnerRTB_->setAccessibleName(QStringLiteral("Your partner's sign report"));
 
-  // The two links come last, after the pages' controls, so the order above
-  // is untouched and the links are still reached by Tab.
-  QWidget* topLink = findChild<LinkLabel*>(QStringLiteral("Label61"));
-  QWidget* bottomLink = findChild<LinkLabel*>(QStringLiteral("Label1"));
-  QWidget::setTabOrder(PartnerRTB_, topLink);
-  QWidget::setTabOrder(topLink, bottomLink);
-
   BuildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   cmdSave_->setFocus();

@@ -215,8 +215,6 @@ void FrmFarewell::BuildControls() {
   QWidget::setTabOrder(txtEmail, txtFriendEmail);
   QWidget::setTabOrder(txtFriendEmail, txtFriendName);
   QWidget::setTabOrder(txtFriendName, txtMessage);
-  // The link comes last, after the form.
-  QWidget::setTabOrder(txtMessage, lblGoToHome);
 
   // The boxes show their purpose only until the user types, so each keeps a
   // name for screen readers.
