@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QWidget>
 
 void InstallFontSubstitutes() {
@@ -36,13 +38,27 @@ QFont SansSerifFont(double pointSize, bool bold) {
 }
 
 namespace {
-// The windows' own text font is the program's default too, so menus, message
-// boxes and dialogs match the windows, and a control that measures its text
-// before its own font is set (a line edit does, in its constructor) loads no
-// second face at start-up.
-void UseWindowFontByDefault() { QApplication::setFont(VerdanaFont(WindowTextPoints)); }
+
+// The classic desktop's conventions, kept by every window alike rather than
+// by each control: Enter presses the focused push button.
+class ProgramStyle : public QProxyStyle {
+ public:
+  void polish(QWidget* widget) override {
+    QProxyStyle::polish(widget);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) button->setAutoDefault(true);
+  }
+};
+
+// Every window is drawn in the program's style. The windows' own text font is
+// the program's default too, so menus, message boxes and dialogs match the
+// windows, and a control that measures its text before its own font is set (a
+// line edit does, in its constructor) loads no second face at start-up.
+void UseWindowLook() {
+  QApplication::setStyle(new ProgramStyle);
+  QApplication::setFont(VerdanaFont(WindowTextPoints));
+}
 }  // namespace
-Q_COREAPP_STARTUP_FUNCTION(UseWindowFontByDefault)
+Q_COREAPP_STARTUP_FUNCTION(UseWindowLook)
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {
   QPalette palette = widget->palette();
