@@ -40,12 +40,27 @@ QFont SansSerifFont(double pointSize, bool bold) {
 namespace {
 
 // The classic desktop's conventions, kept by every window alike rather than
-// by each control: Enter presses the focused push button.
+// by each control: Enter presses the focused push button and a drop-down list
+// opens below its box in the box's own colours.
 class ProgramStyle : public QProxyStyle {
  public:
+  void polish(QPalette& palette) override {
+    QProxyStyle::polish(palette);
+    palette.setColor(QPalette::Highlight, SysColor::Highlight);
+    palette.setColor(QPalette::HighlightedText, SysColor::HighlightText);
+  }
+
   void polish(QWidget* widget) override {
     QProxyStyle::polish(widget);
     if (auto* button = qobject_cast<QPushButton*>(widget)) button->setAutoDefault(true);
+  }
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    // Otherwise the list covers its box, as tall as the screen allows, in
+    // the menus' colours instead of the box's.
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, data);
   }
 };
 
