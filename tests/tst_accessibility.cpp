@@ -10,6 +10,7 @@
 #include "ui/messages.h"
 #include "app/windows.h"
 #include "report/frmdisplay.h"
+#include "support/contrastcheck.h"
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
@@ -183,6 +184,42 @@ class TestAccessibility : public QObject {
     QVERIFY(Show(which));
     window->findChild<QWidget*>(cycle.first())->setFocus(Qt::TabFocusReason);
     QCOMPARE(TabCycle(), cycle);
+  }
+
+  // Every control of the keyboard order shows that it has the focus: taking
+  // it changes enough of the control's pixels by at least 3:1 to draw an
+  // outline, however the focus came (here without any key press at all).
+  void focusIsVisible_data() {
+    QTest::addColumn<Window>("which");
+    QTest::addRow("main") << Window::Main;
+    QTest::addRow("report") << Window::Report;
+    QTest::addRow("farewell") << Window::Farewell;
+    QTest::addRow("about box") << Window::About;
+  }
+  void focusIsVisible() {
+    QFETCH(Window, which);
+    QVERIFY(Show(which));
+    const QStringList cycle = TabCycle();
+    QStringList unseen;
+    for (qsizetype i = 0; i < cycle.size(); ++i) {
+      auto* control = window->findChild<QWidget*>(cycle.at(i));
+      if (control->visibleRegion().isEmpty()) continue;  // the message box below its frame
+      const QRect area(control->mapTo(window, QPoint(0, 0)), control->size());
+      auto* other = window->findChild<QWidget*>(cycle.at((i + 1) % cycle.size()));
+      if (other == control)
+        control->clearFocus();
+      else
+        other->setFocus(Qt::OtherFocusReason);
+      const QImage before = window->grab(area).toImage();
+      control->setFocus(Qt::OtherFocusReason);
+      const QImage after = window->grab(area).toImage();
+      int changed = 0;
+      for (int y = 0; y < qMin(before.height(), after.height()); ++y)
+        for (int x = 0; x < qMin(before.width(), after.width()); ++x)
+          changed += ContrastRatio(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+      if (changed < 40 * window->devicePixelRatio()) unseen << QStringLiteral("%1 (%2)").arg(cycle.at(i)).arg(changed);
+    }
+    QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(QStringLiteral(", "))));
   }
 
   // Out of the keyboard order, a link is still pressed without a mouse

@@ -1,10 +1,16 @@
 #include "ui/look.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QWidget>
+
+#include <memory>
 
 void InstallFontSubstitutes() {
   static const bool done = [] {
@@ -40,8 +46,10 @@ QFont SansSerifFont(double pointSize, bool bold) {
 namespace {
 
 // The classic desktop's conventions, kept by every window alike rather than
-// by each control: Enter presses the focused push button and a drop-down list
-// opens below its box in the box's own colours.
+// by each control: Enter presses the focused push button, a drop-down list
+// opens below its box in the box's own colours, and the focused control is
+// outlined in its own text colour (which stands out from its background on
+// every control, light or dark).
 class ProgramStyle : public QProxyStyle {
  public:
   void polish(QPalette& palette) override {
@@ -61,6 +69,99 @@ class ProgramStyle : public QProxyStyle {
     // the menus' colours instead of the box's.
     if (hint == SH_ComboBox_Popup) return 0;
     return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_FrameFocusRect) {
+      // Check boxes and tabs: a frame round the caption, in its colour,
+      // whether the focus came by key or by mouse.
+      Ring(painter, option->rect, option->palette.color(QPalette::WindowText), 1);
+      return;
+    }
+    if (element == PE_PanelLineEdit && HasFocus(option) && qobject_cast<const QLineEdit*>(widget)) {
+      QProxyStyle::drawPrimitive(element, WithoutFocus(option).get(), painter, widget);
+      // One pixel: a line edit's text comes close to its frame.
+      Ring(painter, Inside(option->rect), option->palette.color(QPalette::Text), 1);
+      return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option); tab && element == CE_TabBarTabLabel) {
+      auto readable = *tab;
+      const QColor text = tab->palette.color(QPalette::WindowText);
+      readable.state &= ~State_HasFocus;
+      QProxyStyle::drawControl(element, &readable, painter, widget);
+      if (HasFocus(option)) {
+        const QRect room = subElementRect(SE_TabBarTabText, &readable, widget);
+        QRect around(QPoint(), tab->fontMetrics.size(Qt::TextShowMnemonic, tab->text) + QSize(6, 2));
+        around.moveCenter(room.center());
+        Ring(painter, around.intersected(tab->rect.adjusted(1, 1, -1, -1)), text, 1);
+      }
+      return;
+    }
+    if (element == CE_PushButton && HasFocus(option)) {
+      const auto plain = WithoutFocus(option);
+      QProxyStyle::drawControl(element, plain.get(), painter, widget);
+      Ring(painter, Inside(option->rect, 3), option->palette.color(QPalette::ButtonText), 1);
+      return;
+    }
+    if (element == CE_ShapedFrame && HasFocus(option) && qobject_cast<const QAbstractScrollArea*>(widget)) {
+      QProxyStyle::drawControl(element, option, painter, widget);
+      Ring(painter, option->rect, option->palette.color(QPalette::Text));
+      return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                          const QWidget* widget) const override {
+    if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option); box && control == CC_ComboBox) {
+      auto plain = *box;
+      plain.state &= ~State_HasFocus;
+      QProxyStyle::drawComplexControl(control, &plain, painter, widget);
+      if (HasFocus(option)) Ring(painter, Inside(option->rect), option->palette.color(QPalette::ButtonText));
+      return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+  }
+
+ private:
+  static bool HasFocus(const QStyleOption* option) { return option->state & State_HasFocus; }
+
+  // A copy of the option with the focus taken out, so the base style's own
+  // faint focus colour does not compete with the ring.
+  static std::unique_ptr<QStyleOption> WithoutFocus(const QStyleOption* option) {
+    std::unique_ptr<QStyleOption> copy;
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+      copy = std::make_unique<QStyleOptionButton>(*button);
+    else if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
+      copy = std::make_unique<QStyleOptionFrame>(*frame);
+    else
+      copy = std::make_unique<QStyleOption>(*option);
+    copy->state &= ~State_HasFocus;
+    return copy;
+  }
+
+  // Inside a control's frame, where its own background lies on both sides of
+  // the ring, whatever surrounds the control.
+  static QRect Inside(const QRect& rect, int inset = 2) { return rect.adjusted(inset, inset, -inset, -inset); }
+
+  // A solid outline `width` logical pixels wide just inside `rect`.
+  static void Ring(QPainter* painter, const QRect& rect, const QColor& colour, int width = 2) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colour);
+    const QRect r = rect;
+    painter->drawRect(QRect(r.left(), r.top(), r.width(), width));
+    painter->drawRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width));
+    painter->drawRect(QRect(r.left(), r.top(), width, r.height()));
+    painter->drawRect(QRect(r.right() - width + 1, r.top(), width, r.height()));
+    painter->restore();
   }
 };
 
