@@ -3,6 +3,7 @@
 #include "app/frmmain.h"
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "support/contrastcheck.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -80,6 +81,8 @@ class TestDropLists : public QObject {
     QVERIFY(view->viewport()->rect().contains(view->visualRect(list->model()->index(current, 0))));
     QCOMPARE(view->palette().color(QPalette::Base), list->palette().color(QPalette::Base));
     QCOMPARE(view->palette().color(QPalette::Text), list->palette().color(QPalette::Text));
+    const QStringList faint = ContrastProblems(view->window());
+    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
     list->hidePopup();
   }
 

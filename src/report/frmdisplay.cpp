@@ -43,7 +43,8 @@ const QColor WindowBackground{94, 94, 94};
 const QColor StripButtonFace{192, 192, 192};
 const QColor SavePrintFace{238, 232, 170};
 const QColor PictureBackground{228, 226, 216};
-const QColor SignRed{255, 0, 0};
+// A darker red than pure red, which shows at only 2.5:1 on the light grey.
+const QColor SignRed{160, 0, 0};
 const QColor VerdictText{255, 255, 255};
 
 constexpr int DesignPicture = 8;  // The Nile, until a run sets the sign

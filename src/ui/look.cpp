@@ -10,6 +10,7 @@
 #include <QStyleOption>
 #include <QWidget>
 
+#include <cmath>
 #include <memory>
 
 void InstallFontSubstitutes() {
@@ -91,8 +92,11 @@ class ProgramStyle : public QProxyStyle {
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override {
     if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option); tab && element == CE_TabBarTabLabel) {
+      // Tabs are shaded from the window behind them, dark or light; their
+      // captions are black or white, whichever stands out more.
       auto readable = *tab;
-      const QColor text = tab->palette.color(QPalette::WindowText);
+      const QColor text = Legible(tab->palette.color(QPalette::Window));
+      readable.palette.setColor(QPalette::WindowText, text);
       readable.state &= ~State_HasFocus;
       QProxyStyle::drawControl(element, &readable, painter, widget);
       if (HasFocus(option)) {
@@ -123,6 +127,10 @@ class ProgramStyle : public QProxyStyle {
       auto plain = *box;
       plain.state &= ~State_HasFocus;
       QProxyStyle::drawComplexControl(control, &plain, painter, widget);
+      // The field shows the box's own colour, not a lighter button face, so
+      // its text keeps the contrast it was chosen for.
+      if (!box->editable)
+        painter->fillRect(subControlRect(control, box, SC_ComboBoxEditField, widget), box->palette.base());
       if (HasFocus(option)) Ring(painter, Inside(option->rect), option->palette.color(QPalette::ButtonText));
       return;
     }
@@ -131,6 +139,15 @@ class ProgramStyle : public QProxyStyle {
 
  private:
   static bool HasFocus(const QStyleOption* option) { return option->state & State_HasFocus; }
+
+  // Black or white, whichever stands out more from `background`.
+  static QColor Legible(const QColor& background) {
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const double luminance = 0.2126 * linear(background.redF()) + 0.7152 * linear(background.greenF()) +
+                             0.0722 * linear(background.blueF());
+    // Equal contrast with black and with white at this luminance.
+    return luminance > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
+  }
 
   // A copy of the option with the focus taken out, so the base style's own
   // faint focus colour does not compete with the ring.
