@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -48,9 +49,9 @@ namespace {
 
 // The classic desktop's conventions, kept by every window alike rather than
 // by each control: Enter presses the focused push button, a drop-down list
-// opens below its box in the box's own colours, and the focused control is
+// opens below its box in the box's own colours, the focused control is
 // outlined in its own text colour (which stands out from its background on
-// every control, light or dark).
+// every control, light or dark), and every menu bar has the menu colour.
 class ProgramStyle : public QProxyStyle {
  public:
   void polish(QPalette& palette) override {
@@ -62,6 +63,16 @@ class ProgramStyle : public QProxyStyle {
   void polish(QWidget* widget) override {
     QProxyStyle::polish(widget);
     if (auto* button = qobject_cast<QPushButton*>(widget)) button->setAutoDefault(true);
+    if (qobject_cast<QMenuBar*>(widget)) {
+      // The bar draws its own background from the palette; filled as well it
+      // would be opaque and hide its window from the window's own paint.
+      QPalette palette = widget->palette();
+      palette.setColor(QPalette::Window, SysColor::Menu);
+      palette.setColor(QPalette::Button, SysColor::Menu);
+      palette.setColor(QPalette::WindowText, SysColor::MenuText);
+      palette.setColor(QPalette::ButtonText, SysColor::MenuText);
+      widget->setPalette(palette);
+    }
   }
 
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
