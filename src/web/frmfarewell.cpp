@@ -9,6 +9,7 @@
 #include "web/pages.h"
 #include "web/referral.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -280,7 +281,37 @@ void FrmFarewell::SetBoxText(QObject* box, const QString& text) {
     static_cast<QLineEdit*>(box)->setText(text);
 }
 
+void FrmFarewell::showEvent(QShowEvent* event) {
+  // Whenever it appears, Exit holds the focus, wherever it was left.
+  cmdClose->setFocus(Qt::OtherFocusReason);
+  QWidget::showEvent(event);
+}
+
+bool FrmFarewell::event(QEvent* event) {
+  // Back shows this window and hides it again at once. A platform that
+  // activates every window it shows (the offscreen one does) may make it
+  // the active window after it is hidden, which would leave the visible
+  // window without the keyboard; the activation goes on to that window.
+  if (event->type() == QEvent::WindowActivate && !isVisible())
+    QMetaObject::invokeMethod(this, &FrmFarewell::PassActivationOn, Qt::QueuedConnection);
+  return QWidget::event(event);
+}
+
+void FrmFarewell::PassActivationOn() {
+  if (isVisible() || !isActiveWindow()) return;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible() && window->windowType() == Qt::Window) {
+      window->activateWindow();
+      return;
+    }
+  }
+}
+
 bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
+  // Focus moves inside a hidden window (an activation it was not meant to
+  // have) are no one's typing: the boxes keep their text.
+  if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && !isVisible())
+    return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::FocusIn: {
       const QString text = BoxText(watched);

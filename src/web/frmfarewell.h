@@ -34,11 +34,14 @@ class FrmFarewell : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
   void Check1Toggled(bool ticked);
+  void PassActivationOn();
   QString PlaceholderOf(QObject* box) const;
   QString BoxText(QObject* box) const;
   void SetBoxText(QObject* box, const QString& text);
