@@ -26,7 +26,6 @@
 #include <QScreen>
 
 #include <array>
-#include <limits>
 
 namespace {
 constexpr int ClientWidth = 6990;
@@ -134,7 +133,7 @@ struct PersonFields {
 PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   QLabel* nameLabel = MakeLabel(n.nameLabel, QStringLiteral("Name :-"), group, TwipsRect(480, 360, 705, 195));
   auto* name = MakeField(new QLineEdit(group), n.nameBox, group, TwipsRect(1920, 360, 3375, 285));
-  name->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
+  name->setMaxLength(FrmMain::NameLengthLimit);
   const QFont heading = VerdanaFont(TextPoints, false, true);
   QLabel* dateHeading =
       MakeLabel(n.dateHeading, QStringLiteral("Date"), group, TwipsRect(2160, 720, 405, 195), heading);
