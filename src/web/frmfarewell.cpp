@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -76,8 +77,23 @@ QGroupBox* MakeFrame(const QString& caption, QWidget* parent) {
   return frame;
 }
 
+// A message box that takes pasted and dropped text only up to its limit.
+class MessageEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override {
+    const qsizetype kept = document()->characterCount() - 1 - textCursor().selectedText().size();
+    const qsizetype room = qMax<qsizetype>(0, FrmFarewell::MessageLengthLimit - kept);
+    textCursor().insertText(source->text().left(room));
+    ensureCursorVisible();
+  }
+};
+
 QLineEdit* MakeBox(const QString& text, QWidget* parent) {
   auto* box = new QLineEdit(text, parent);
+  box->setMaxLength(FrmFarewell::BoxLengthLimit);
   Paint(box, White, Black);  // not the frame's blue
   box->setFont(VerdanaFont(8.25));
   return box;
@@ -177,7 +193,7 @@ void FrmFarewell::BuildControls() {
 
   // Lies below the frame's bottom edge, so it is never seen; it still takes
   // the focus by Tab and its first text is what the page receives.
-  txtMessage = new QPlainTextEdit(Frame2);
+  txtMessage = new MessageEdit(Frame2);
   txtMessage->setObjectName(QStringLiteral("txtMessage"));
   txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
   txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
