@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -178,6 +180,31 @@ class TestAccessKeys : public QObject {
     QTRY_VERIFY2(done(), qPrintable(urls->opened.join(' ')));  // the referral's values follow an '&'
     if (effect != Effect::Opens) QVERIFY(urls->opened.isEmpty());
     QVERIFY(Messages::Recorded().isEmpty());
+  }
+
+  // Enter, either of them, presses the focused push button as Space does.
+  void enterPressesTheFocusedButton_data() {
+    QTest::addColumn<Window>("which");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Qt::Key>("key");
+    for (const auto& [which, button] : {std::pair{Window::Main, "Command1"}, std::pair{Window::Farewell, "cmdClose"},
+                                        std::pair{Window::Farewell, "cmdSubmit"}, std::pair{Window::Report, "cmdBack"}}) {
+      QTest::addRow("%s, Enter", button) << which << QString::fromLatin1(button) << Qt::Key_Return;
+      QTest::addRow("%s, keypad Enter", button) << which << QString::fromLatin1(button) << Qt::Key_Enter;
+    }
+  }
+  void enterPressesTheFocusedButton() {
+    QFETCH(Window, which);
+    QFETCH(QString, button);
+    QFETCH(Qt::Key, key);
+    Show(which);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* pushed = window->findChild<QPushButton*>(button);
+    QVERIFY(pushed);
+    pushed->setFocus(Qt::TabFocusReason);
+    QSignalSpy clicks(pushed, &QPushButton::clicked);
+    QTest::keyClick(pushed, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks.size(), 1);
   }
 };
 

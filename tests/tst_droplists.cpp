@@ -3,9 +3,11 @@
 #include "app/frmmain.h"
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "support/contrastcheck.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QTest>
 
 class TestDropLists : public QObject {
@@ -52,6 +54,36 @@ class TestDropLists : public QObject {
         QCOMPARE(built->palette().color(role), reference.view()->palette().color(role));
       QCOMPARE(built->model()->rowCount(), list->count());
     }
+  }
+
+  // A list drops down a dozen rows at most, scrolls, shows the current
+  // entry, and keeps the closed box's colours.
+  void opensShortInTheBoxColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("current");
+    QTest::addRow("days, the 31st") << "cmbDate" << 30;
+    QTest::addRow("years, 1950") << "cmbYear" << 50;
+    QTest::addRow("years, 2099") << "cmbPartnerYear" << 199;
+  }
+  void opensShortInTheBoxColours() {
+    QFETCH(QString, name);
+    QFETCH(int, current);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    auto* list = form->findChild<QComboBox*>(name);
+    list->setCurrentIndex(current);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+    QVERIFY2(rows >= 5 && rows <= 12, qPrintable(QString::number(rows)));
+    QVERIFY(view->verticalScrollBar()->isVisible());
+    QVERIFY(view->viewport()->rect().contains(view->visualRect(list->model()->index(current, 0))));
+    QCOMPARE(view->palette().color(QPalette::Base), list->palette().color(QPalette::Base));
+    QCOMPARE(view->palette().color(QPalette::Text), list->palette().color(QPalette::Text));
+    const QStringList faint = ContrastProblems(view->window());
+    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
+    list->hidePopup();
   }
 
   void opensAndPicks() {

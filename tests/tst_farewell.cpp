@@ -124,6 +124,31 @@ class TestFarewell : public QObject {
     QCOMPARE(Messages::Recorded().size(), 1);
   }
 
+  // A huge paste is cut at the box's limit instead of holding up the window.
+  void hugePastesCut_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("limit");
+    QTest::addRow("your name") << "txtName" << FrmFarewell::BoxLengthLimit;
+    QTest::addRow("friend's email") << "txtFriendEmail" << FrmFarewell::BoxLengthLimit;
+    QTest::addRow("message") << "txtMessage" << FrmFarewell::MessageLengthLimit;
+  }
+  void hugePastesCut() {
+    QFETCH(QString, box);
+    QFETCH(int, limit);
+    const QString page = QStringLiteral("0123456789").repeated(1 << 20);
+    QGuiApplication::clipboard()->setText(page);
+    QWidget* target = window->findChild<QWidget*>(box);
+    if (auto* line = qobject_cast<QLineEdit*>(target)) {
+      line->clear();
+      line->paste();
+      QVERIFY(line->text() == page.left(limit));
+    } else {
+      MessageBox()->clear();
+      MessageBox()->paste();
+      QVERIFY(MessageBox()->toPlainText() == page.left(limit));
+    }
+  }
+
   void pageReceivesWhatWasTyped() {
     FillGood();
     Box("txtName")->setText(QStringLiteral("  Tom & Jerry=1#2 + 50% 😀  "));

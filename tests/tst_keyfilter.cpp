@@ -45,6 +45,10 @@ class TestKeyFilter : public QObject {
     QTest::addRow("Ctrl+C as X11 sends it") << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03";
     QTest::addRow("Ctrl+C as a letter") << int(Qt::Key_C) << int(Qt::ControlModifier) << "c";
     QTest::addRow("Ctrl+V as X11 sends it") << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16";
+    QTest::addRow("Ctrl+Backspace, DEL") << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "\x7f";
+    QTest::addRow("Ctrl+Enter, line feed") << int(Qt::Key_Return) << int(Qt::ControlModifier) << "\r";
+    QTest::addRow("Ctrl+keypad Enter, line feed")
+        << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << "\r";
     QTest::addRow("emoji typed") << int(Qt::Key_unknown) << 0 << QString::fromUtf8("\xF0\x9F\x98\x80");
   }
   void refused() {
@@ -61,6 +65,29 @@ class TestKeyFilter : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("ANN"));
     QCOMPARE(ShownMessages(), OkMessage(Refusal));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("zz"));
+  }
+
+  // Alt chords are menu and access keys: they type nothing and refuse nothing.
+  void altChordsTypeNothing_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("Alt+Q, no menu's key") << int(Qt::Key_Q) << int(Qt::AltModifier) << "q";
+    QTest::addRow("Alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << "5";
+    QTest::addRow("Alt+Shift+A") << int(Qt::Key_A) << int(Qt::AltModifier | Qt::ShiftModifier) << "A";
+    QTest::addRow("Alt+Space") << int(Qt::Key_Space) << int(Qt::AltModifier) << " ";
+  }
+  void altChordsTypeNothing() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    for (QLineEdit* edit : {form->txtName(), form->txtPartnerName()}) {
+      edit->setFocus();
+      QTest::keyClicks(edit, "ann");
+      PressKey(edit, key, Qt::KeyboardModifiers(modifiers), text);
+      QCOMPARE(edit->text(), QStringLiteral("ANN"));
+    }
+    QCOMPARE(ShownMessages(), QString());
   }
 
   void nonTypingKeysPass_data() {
@@ -89,11 +116,13 @@ class TestKeyFilter : public QObject {
     QVERIFY(Messages::Recorded().isEmpty());
   }
 
-  // Pasting through the context menu is not typing: whatever arrives stays.
+  // Pasting through the context menu is not typing: whatever arrives stays,
+  // up to the boxes' length limit.
   void pasteAccepted_data() {
     QTest::addColumn<QString>("pasted");
     QTest::addRow("lower case, digits and hyphen") << "ann-marie 42";
-    QTest::addRow("one megabyte") << QString(1 << 20, QChar('x'));
+    QTest::addRow("ten megabytes") << QString(10 << 20, QChar('x'));
+    QTest::addRow("a megabyte of combining marks") << QString(1 << 20, QChar(0x0301));
     QTest::addRow("emoji") << QString::fromUtf8("\xF0\x9F\x98\x80\xF0\x9F\x8E\x89 \xE2\x9D\xA4\xEF\xB8\x8F");
     QTest::addRow("right-to-left") << QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD8\xB3\xD9\x84\xD8\xA7");
   }
@@ -107,7 +136,7 @@ class TestKeyFilter : public QObject {
         if (entry->text().startsWith("&Paste")) paste = entry;
       QVERIFY(paste && paste->isEnabled());
       paste->trigger();
-      QVERIFY(edit->text() == pasted);
+      QVERIFY(edit->text() == pasted.left(FrmMain::NameLengthLimit));
     }
     QVERIFY(Messages::Recorded().isEmpty());
   }

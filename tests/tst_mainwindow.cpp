@@ -63,6 +63,17 @@ class TestMainWindow : public QObject {
       QVERIFY2(QFontInfo(control->font()).family() == face, qPrintable(control->objectName()));
   }
 
+  // The main and report windows' menu bars are drawn in one colour.
+  void oneMenuBarColour() {
+    QList<QColor> drawn;
+    for (QWidget* window : QList<QWidget*>{form, SharedWindow<FrmDisplay>::Get()}) {
+      QMenuBar* bar = window->findChild<QMenuBar*>();
+      // Right of the last entry: the bar's own colour.
+      drawn << bar->grab().toImage().pixelColor(bar->width() - 4, bar->height() / 2);
+    }
+    QCOMPARE(drawn.first(), drawn.last());
+  }
+
   // Hidden rather than greyed out, so its command still works when reached.
   void makeMoneyHiddenButWorking() {
     UrlCatcher urls;

@@ -9,8 +9,11 @@
 #include "report/reportview.h"
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
+#include "web/frmfarewell.h"
+#include "web/referral.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -124,6 +127,32 @@ class TestRoad : public QObject {
     QVERIFY(!report->RTB()->toPlainText().contains(QStringLiteral("Basted")));
     QCOMPARE(report->RTB()->toPlainText().count(QStringLiteral("Ruling Deity :-")), 1);
     QVERIFY(catcher.opened.isEmpty());
+  }
+
+  // Each Back shows the farewell window and hides it at once. However often
+  // that happens, the main window keeps the keyboard, and the farewell window,
+  // when it is finally shown, is as fresh as the first time.
+  void manyBacksLeaveTheFarewellUntouched() {
+    Enter({"ann", 1, 1, 1980}, {"bob", 2, 2, 1970});
+    for (int run = 0; run < 20; ++run) {
+      PressCompute();
+      QPointer<FrmDisplay> report = SharedWindow<FrmDisplay>::IfLoaded();
+      QVERIFY(report);
+      QVERIFY(QTest::qWaitForWindowActive(report));
+      QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+      ProcessDeferredDeletes();
+      QTRY_COMPARE(QApplication::activeWindow(), input.data());
+    }
+    input->close();
+    FrmFarewell* farewell = SharedWindow<FrmFarewell>::IfLoaded();
+    QVERIFY(farewell && farewell->isVisible());
+    QCOMPARE(farewell->focusWidget(), farewell->findChild<QWidget*>(QStringLiteral("cmdClose")));
+    const std::pair<const char*, QString> boxes[]{{"txtName", Placeholder::Name},
+                                                  {"txtEmail", Placeholder::Email},
+                                                  {"txtFriendName", Placeholder::FriendName},
+                                                  {"txtFriendEmail", Placeholder::FriendEmail}};
+    for (const auto& [box, placeholder] : boxes)
+      QCOMPARE(farewell->findChild<QLineEdit*>(QLatin1String(box))->text(), placeholder);
   }
 
   void verdictFollowsTheDirectedTable_data() {

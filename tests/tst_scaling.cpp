@@ -1,7 +1,7 @@
 // Every window at the screen density CTest runs it with (QT_SCALE_FACTOR 1,
-// 1.5 and 2): grabbed in its real state, each caption must fit, nothing may
-// overlap or leave its container, and the pictures must be drawn for the
-// screen's pixel density.
+// 1.5 and 2): grabbed in its real state, each caption must fit and stand out
+// from what is behind it, nothing may overlap or leave its container, and the
+// pictures must be drawn for the screen's pixel density.
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "ui/messages.h"
@@ -9,6 +9,7 @@
 #include "app/windows.h"
 #include "report/frmdisplay.h"
 #include "report/pictures.h"
+#include "support/contrastcheck.h"
 #include "support/guitest.h"
 #include "support/layoutcheck.h"
 #include "support/urlcatcher.h"
@@ -43,7 +44,7 @@ void CheckWindow(QWidget* window, const LayoutDesign& design = {}) {
   const QSizeF physical = QSizeF(window->size()) * ratio;
   QVERIFY2(qAbs(shot.width() - physical.width()) <= 1 && qAbs(shot.height() - physical.height()) <= 1,
            qPrintable(QStringLiteral("grab %1x%2").arg(shot.width()).arg(shot.height())));
-  const QStringList problems = LayoutProblems(window, design);
+  const QStringList problems = LayoutProblems(window, design) + ContrastProblems(window);
   QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n  "))));
 }
 
@@ -123,6 +124,15 @@ class TestScaling : public QObject {
     QCOMPARE(LayoutProblems(&window).size(), 4);
     // What the design intends is not a fault.
     QCOMPARE(LayoutProblems(&window, {{"outside"}, {"button/cramped"}}).size(), 2);
+
+    // Black on the grey the report window's tabs once had: 3.7:1.
+    QVERIFY(ContrastProblems(&window).isEmpty());
+    QPalette grey = wrapped->palette();
+    grey.setColor(QPalette::Window, QColor(103, 103, 103));
+    grey.setColor(QPalette::WindowText, Qt::black);
+    wrapped->setPalette(grey);
+    wrapped->setAutoFillBackground(true);
+    QCOMPARE(ContrastProblems(&window).size(), 1);
   }
 
   void mainWindow() {

@@ -101,9 +101,6 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   // Default (Enter) and, through the dialog's Escape handling, cancel too.
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-  // OK holds the focus; Tab goes on to the two links.
-  setTabOrder(cmdOK, lblHomePage);
-  setTabOrder(lblHomePage, lblCobrand);
   cmdOK->setFocus();
 }
 

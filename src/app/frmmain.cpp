@@ -26,7 +26,6 @@
 #include <QScreen>
 
 #include <array>
-#include <limits>
 
 namespace {
 constexpr int ClientWidth = 6990;
@@ -134,7 +133,7 @@ struct PersonFields {
 PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   QLabel* nameLabel = MakeLabel(n.nameLabel, QStringLiteral("Name :-"), group, TwipsRect(480, 360, 705, 195));
   auto* name = MakeField(new QLineEdit(group), n.nameBox, group, TwipsRect(1920, 360, 3375, 285));
-  name->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
+  name->setMaxLength(FrmMain::NameLengthLimit);
   const QFont heading = VerdanaFont(TextPoints, false, true);
   QLabel* dateHeading =
       MakeLabel(n.dateHeading, QStringLiteral("Date"), group, TwipsRect(2160, 720, 405, 195), heading);
@@ -305,12 +304,6 @@ void FrmMain::SetTabOrder() {
   const std::array<QWidget*, 9> order{txtName_,        command1_,        cmbDate_,       cmbMonth_,     cmbYear_,
                                       cmbPartnerYear_, cmbPartnerMonth_, cmbPartnerDate_, txtPartnerName_};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-  // The two links come after the form, so Tab still runs through the form
-  // first and the links are reached before the cycle starts over.
-  QWidget* top = findChild<LinkLabel*>(QStringLiteral("Label61"));
-  QWidget* bottom = findChild<LinkLabel*>(QStringLiteral("Label7"));
-  setTabOrder(order.back(), top);
-  setTabOrder(top, bottom);
 }
 
 void FrmMain::showEvent(QShowEvent* event) {

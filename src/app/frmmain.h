@@ -13,6 +13,12 @@ class FrmMain : public QMainWindow {
  public:
   explicit FrmMain(QWidget* parent = nullptr);
 
+  // The longest name a box takes, typed or pasted: ten times the longest
+  // ordinary name, and short enough that laying out one line of it, even of
+  // combining marks, never holds up the window. Pasted beyond it, the rest
+  // is dropped, as the classic edit boxes did at their own limit.
+  static constexpr int NameLengthLimit = 1000;
+
   QLineEdit* txtName() const { return txtName_; }
   QLineEdit* txtPartnerName() const { return txtPartnerName_; }
   QComboBox* cmbDate() const { return cmbDate_; }

@@ -13,6 +13,9 @@ namespace {
 constexpr char16_t Blank = 32;
 constexpr char16_t Enter = 13;
 constexpr char16_t Backspace = 8;
+// What the classic platform delivers for Ctrl+Enter and Ctrl+Backspace.
+constexpr char16_t LineFeed = 10;
+constexpr char16_t Delete = 127;
 
 bool IsUpper(char16_t c) { return c >= u'A' && c <= u'Z'; }
 bool IsLower(char16_t c) { return c >= u'a' && c <= u'z'; }
@@ -23,20 +26,28 @@ constexpr char16_t NotOneCharacter = 0xFFFF;
 // The single character a text types, if it is exactly one UTF-16 unit.
 char16_t CodeOf(const QString& text) { return text.size() == 1 ? text.at(0).unicode() : NotOneCharacter; }
 
+// An Alt chord (without Ctrl, which with Alt is AltGr on some keyboards) is a
+// menu or access key, never typing.
+bool IsAltChord(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
+}
+
 // What the key press types, as one character code; nothing for keys that type
 // nothing. Ctrl+letter is the letter's control code whatever text the
-// platform attaches (X11 sends "\x03" for Ctrl+C, others send "c").
+// platform attaches (X11 sends "\x03" for Ctrl+C, others send "c"); Ctrl+Enter
+// and Ctrl+Backspace are line feed and DEL, as the classic platform sends them.
 std::optional<char16_t> TypedCode(const QKeyEvent& event) {
   const int key = event.key();
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete) return std::nullopt;
-  if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
-    return static_cast<char16_t>(key - Qt::Key_A + 1);
+  const bool control = event.modifiers() & Qt::ControlModifier;
+  if (control && key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char16_t>(key - Qt::Key_A + 1);
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return Enter;
+      return control ? LineFeed : Enter;
     case Qt::Key_Backspace:
-      return Backspace;
+      return control ? Delete : Backspace;
     case Qt::Key_Escape:
       return char16_t{27};
     default:
@@ -61,7 +72,14 @@ class NameKeyFilter : public QObject {
 
  private:
   // Returns true when the event is consumed here.
-  static bool FilterKey(QLineEdit* box, const QKeyEvent& event) {
+  static bool FilterKey(QLineEdit* box, QKeyEvent& event) {
+    // The menus have had their chance at an Alt chord already (as a
+    // shortcut); what is left must not type its letter. Left unaccepted, it
+    // goes on to the window like any key nobody wants.
+    if (IsAltChord(event)) {
+      event.ignore();
+      return true;
+    }
     const std::optional<char16_t> typed = TypedCode(event);
     if (!typed) return false;
     char16_t code = *typed;

@@ -8,5 +8,6 @@ class QLineEdit;
 void FilterNameKey(char16_t& code);
 
 // Applies FilterNameKey to every character typed into the box. Keys that type
-// nothing (arrows, Delete, Home, Shift, function keys) and pasted text pass.
+// nothing (arrows, Delete, Home, Shift, function keys) and pasted text pass;
+// Alt chords belong to the menus and type nothing.
 void InstallNameKeyFilter(QLineEdit* box);

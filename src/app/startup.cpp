@@ -46,7 +46,8 @@ class AfterFirstPaint : public QObject {
 bool RunStartup() {
   if (!AcquireInstanceLock()) {
     // The running copy is left alone: not raised, not told.
-    Messages::Information(nullptr, QStringLiteral("Application is already running"));
+    // Above everything: the running copy's farewell window stays on top.
+    Messages::InformationAboveAll(QStringLiteral("Application is already running"));
     CloseAllAndEnd();
     return false;
   }

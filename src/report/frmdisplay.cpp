@@ -43,7 +43,8 @@ const QColor WindowBackground{94, 94, 94};
 const QColor StripButtonFace{192, 192, 192};
 const QColor SavePrintFace{238, 232, 170};
 const QColor PictureBackground{228, 226, 216};
-const QColor SignRed{255, 0, 0};
+// A darker red than pure red, which shows at only 2.5:1 on the light grey.
+const QColor SignRed{160, 0, 0};
 const QColor VerdictText{255, 255, 255};
 
 constexpr int DesignPicture = 8;  // The Nile, until a run sets the sign
@@ -168,13 +169,6 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
   tabSelect_->tabBar()->setAccessibleName(QStringLiteral("Report pages"));
   RTB_->setAccessibleName(QStringLiteral("Your sign report"));
   PartnerRTB_->setAccessibleName(QStringLiteral("Your partner's sign report"));
-
-  // The two links come last, after the pages' controls, so the order above
-  // is untouched and the links are still reached by Tab.
-  QWidget* topLink = findChild<LinkLabel*>(QStringLiteral("Label61"));
-  QWidget* bottomLink = findChild<LinkLabel*>(QStringLiteral("Label1"));
-  QWidget::setTabOrder(PartnerRTB_, topLink);
-  QWidget::setTabOrder(topLink, bottomLink);
 
   BuildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -2,9 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
 
@@ -44,10 +42,6 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
   }();
   Q_UNUSED(factoryInstalled);
   setCursor(Qt::PointingHandCursor);
-  // Tab reaches it, a click does not move the focus. The windows place their
-  // links after their own keyboard order, so the order among the other
-  // controls stays as it was.
-  setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -56,27 +50,4 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QLabel::mouseReleaseEvent(event);
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-      emit clicked();
-      return;
-    default:
-      QLabel::keyPressEvent(event);
-  }
-}
-
-void LinkLabel::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  if (!hasFocus()) return;
-  // Without a frame a keyboard user could not see where the focus went. It
-  // is drawn in the text's colour, which always stands out from the
-  // background, whatever the style's focus colour would do on it.
-  QPainter painter(this);
-  painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -2,10 +2,11 @@
 
 #include <QLabel>
 
-// A label that acts as a web link: hand pointer, click (or Enter/Space when
-// it has the keyboard focus) emits clicked(). It is reached by Tab only (a
-// mouse click does not take the focus), shows a focus frame when it has it,
-// and presents itself to assistive tools as a link that can be pressed.
+// A label that acts as a web link: hand pointer, a click emits clicked().
+// Like any label it never takes the keyboard focus, so the windows' keyboard
+// orders hold their own controls only; without a mouse a link is reached
+// through assistive tools, to which it presents itself as a link that can be
+// pressed, and its page through the Help menu.
 class LinkLabel : public QLabel {
   Q_OBJECT
  public:
@@ -16,6 +17,4 @@ class LinkLabel : public QLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 };

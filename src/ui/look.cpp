@@ -1,8 +1,18 @@
 #include "ui/look.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOption>
 #include <QWidget>
+
+#include <cmath>
+#include <memory>
 
 void InstallFontSubstitutes() {
   static const bool done = [] {
@@ -36,13 +46,163 @@ QFont SansSerifFont(double pointSize, bool bold) {
 }
 
 namespace {
-// The windows' own text font is the program's default too, so menus, message
-// boxes and dialogs match the windows, and a control that measures its text
-// before its own font is set (a line edit does, in its constructor) loads no
-// second face at start-up.
-void UseWindowFontByDefault() { QApplication::setFont(VerdanaFont(WindowTextPoints)); }
+
+// The classic desktop's conventions, kept by every window alike rather than
+// by each control: Enter presses the focused push button, a drop-down list
+// opens below its box in the box's own colours, the focused control is
+// outlined in its own text colour (which stands out from its background on
+// every control, light or dark), and every menu bar has the menu colour.
+class ProgramStyle : public QProxyStyle {
+ public:
+  void polish(QPalette& palette) override {
+    QProxyStyle::polish(palette);
+    palette.setColor(QPalette::Highlight, SysColor::Highlight);
+    palette.setColor(QPalette::HighlightedText, SysColor::HighlightText);
+  }
+
+  void polish(QWidget* widget) override {
+    QProxyStyle::polish(widget);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) button->setAutoDefault(true);
+    if (qobject_cast<QMenuBar*>(widget)) {
+      // The bar draws its own background from the palette; filled as well it
+      // would be opaque and hide its window from the window's own paint.
+      QPalette palette = widget->palette();
+      palette.setColor(QPalette::Window, SysColor::Menu);
+      palette.setColor(QPalette::Button, SysColor::Menu);
+      palette.setColor(QPalette::WindowText, SysColor::MenuText);
+      palette.setColor(QPalette::ButtonText, SysColor::MenuText);
+      widget->setPalette(palette);
+    }
+  }
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    // Otherwise the list covers its box, as tall as the screen allows, in
+    // the menus' colours instead of the box's.
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_FrameFocusRect) {
+      // Check boxes and tabs: a frame round the caption, in its colour,
+      // whether the focus came by key or by mouse.
+      Ring(painter, option->rect, option->palette.color(QPalette::WindowText), 1);
+      return;
+    }
+    if (element == PE_PanelLineEdit && HasFocus(option) && qobject_cast<const QLineEdit*>(widget)) {
+      QProxyStyle::drawPrimitive(element, WithoutFocus(option).get(), painter, widget);
+      // One pixel: a line edit's text comes close to its frame.
+      Ring(painter, Inside(option->rect), option->palette.color(QPalette::Text), 1);
+      return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option); tab && element == CE_TabBarTabLabel) {
+      // Tabs are shaded from the window behind them, dark or light; their
+      // captions are black or white, whichever stands out more.
+      auto readable = *tab;
+      const QColor text = Legible(tab->palette.color(QPalette::Window));
+      readable.palette.setColor(QPalette::WindowText, text);
+      readable.state &= ~State_HasFocus;
+      QProxyStyle::drawControl(element, &readable, painter, widget);
+      if (HasFocus(option)) {
+        const QRect room = subElementRect(SE_TabBarTabText, &readable, widget);
+        QRect around(QPoint(), tab->fontMetrics.size(Qt::TextShowMnemonic, tab->text) + QSize(6, 2));
+        around.moveCenter(room.center());
+        Ring(painter, around.intersected(tab->rect.adjusted(1, 1, -1, -1)), text, 1);
+      }
+      return;
+    }
+    if (element == CE_PushButton && HasFocus(option)) {
+      const auto plain = WithoutFocus(option);
+      QProxyStyle::drawControl(element, plain.get(), painter, widget);
+      Ring(painter, Inside(option->rect, 3), option->palette.color(QPalette::ButtonText), 1);
+      return;
+    }
+    if (element == CE_ShapedFrame && HasFocus(option) && qobject_cast<const QAbstractScrollArea*>(widget)) {
+      QProxyStyle::drawControl(element, option, painter, widget);
+      Ring(painter, option->rect, option->palette.color(QPalette::Text));
+      return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                          const QWidget* widget) const override {
+    if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option); box && control == CC_ComboBox) {
+      auto plain = *box;
+      plain.state &= ~State_HasFocus;
+      QProxyStyle::drawComplexControl(control, &plain, painter, widget);
+      // The field shows the box's own colour, not a lighter button face, so
+      // its text keeps the contrast it was chosen for.
+      if (!box->editable)
+        painter->fillRect(subControlRect(control, box, SC_ComboBoxEditField, widget), box->palette.base());
+      if (HasFocus(option)) Ring(painter, Inside(option->rect), option->palette.color(QPalette::ButtonText));
+      return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+  }
+
+ private:
+  static bool HasFocus(const QStyleOption* option) { return option->state & State_HasFocus; }
+
+  // Black or white, whichever stands out more from `background`.
+  static QColor Legible(const QColor& background) {
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const double luminance = 0.2126 * linear(background.redF()) + 0.7152 * linear(background.greenF()) +
+                             0.0722 * linear(background.blueF());
+    // Equal contrast with black and with white at this luminance.
+    return luminance > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
+  }
+
+  // A copy of the option with the focus taken out, so the base style's own
+  // faint focus colour does not compete with the ring.
+  static std::unique_ptr<QStyleOption> WithoutFocus(const QStyleOption* option) {
+    std::unique_ptr<QStyleOption> copy;
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+      copy = std::make_unique<QStyleOptionButton>(*button);
+    else if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
+      copy = std::make_unique<QStyleOptionFrame>(*frame);
+    else
+      copy = std::make_unique<QStyleOption>(*option);
+    copy->state &= ~State_HasFocus;
+    return copy;
+  }
+
+  // Inside a control's frame, where its own background lies on both sides of
+  // the ring, whatever surrounds the control.
+  static QRect Inside(const QRect& rect, int inset = 2) { return rect.adjusted(inset, inset, -inset, -inset); }
+
+  // A solid outline `width` logical pixels wide just inside `rect`.
+  static void Ring(QPainter* painter, const QRect& rect, const QColor& colour, int width = 2) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colour);
+    const QRect r = rect;
+    painter->drawRect(QRect(r.left(), r.top(), r.width(), width));
+    painter->drawRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width));
+    painter->drawRect(QRect(r.left(), r.top(), width, r.height()));
+    painter->drawRect(QRect(r.right() - width + 1, r.top(), width, r.height()));
+    painter->restore();
+  }
+};
+
+// Every window is drawn in the program's style. The windows' own text font is
+// the program's default too, so menus, message boxes and dialogs match the
+// windows, and a control that measures its text before its own font is set (a
+// line edit does, in its constructor) loads no second face at start-up.
+void UseWindowLook() {
+  QApplication::setStyle(new ProgramStyle);
+  QApplication::setFont(VerdanaFont(WindowTextPoints));
+}
 }  // namespace
-Q_COREAPP_STARTUP_FUNCTION(UseWindowFontByDefault)
+Q_COREAPP_STARTUP_FUNCTION(UseWindowLook)
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {
   QPalette palette = widget->palette();

@@ -16,9 +16,12 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 
 // Classic Windows system colours the windows were designed with.
 namespace SysColor {
+inline const QColor Menu{212, 208, 200};            // 4
 inline const QColor Window{255, 255, 255};          // 5
 inline const QColor MenuText{0, 0, 0};              // 7
 inline const QColor InactiveBorder{212, 208, 200};  // 11
+inline const QColor Highlight{0, 0, 128};           // 13, a selection
+inline const QColor HighlightText{255, 255, 255};   // 14
 }  // namespace SysColor
 
 // The windows' text size wherever a control does not name another.

@@ -2,6 +2,7 @@
 
 #include "version.h"
 
+#include <QIcon>
 #include <QQueue>
 
 namespace {
@@ -22,10 +23,10 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons) {
   }
   return QMessageBox::NoButton;
 }
-}  // namespace
 
-QMessageBox::StandardButton Messages::Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                           QMessageBox::StandardButtons buttons) {
+
+QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                    QMessageBox::StandardButtons buttons, Qt::WindowFlags extraFlags) {
   const QString title = QString::fromLatin1(AppTitle);
   Recorder& r = recorder();
   if (r.on) {
@@ -33,7 +34,21 @@ QMessageBox::StandardButton Messages::Show(QWidget* parent, QMessageBox::Icon ic
     return r.answers.isEmpty() ? FirstButton(buttons) : r.answers.dequeue();
   }
   QMessageBox box(icon, title, text, buttons, parent);
+  box.setWindowFlags(box.windowFlags() | extraFlags);
+  // The program's icon, not the desktop's generic one, even with no window
+  // of the program open to take it from.
+  box.setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
   return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+}  // namespace
+
+QMessageBox::StandardButton Messages::Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                           QMessageBox::StandardButtons buttons) {
+  return ShowBox(parent, icon, text, buttons, {});
+}
+
+void Messages::InformationAboveAll(const QString& text) {
+  ShowBox(nullptr, QMessageBox::Information, text, QMessageBox::Ok, Qt::WindowStaysOnTopHint);
 }
 
 void Messages::StartRecording() {

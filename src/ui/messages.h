@@ -18,6 +18,10 @@ class Messages {
   // Shows a modal box titled with the application title and returns the answer.
   static QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+  // An information box that stays above every window on the screen, the
+  // always-on-top ones of another copy of the program included: for a box
+  // that has no window of this copy to stand on.
+  static void InformationAboveAll(const QString& text);
   static void Information(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Information, text);
   }

@@ -9,6 +9,7 @@
 #include "web/pages.h"
 #include "web/referral.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -75,8 +77,23 @@ QGroupBox* MakeFrame(const QString& caption, QWidget* parent) {
   return frame;
 }
 
+// A message box that takes pasted and dropped text only up to its limit.
+class MessageEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override {
+    const qsizetype kept = document()->characterCount() - 1 - textCursor().selectedText().size();
+    const qsizetype room = qMax<qsizetype>(0, FrmFarewell::MessageLengthLimit - kept);
+    textCursor().insertText(source->text().left(room));
+    ensureCursorVisible();
+  }
+};
+
 QLineEdit* MakeBox(const QString& text, QWidget* parent) {
   auto* box = new QLineEdit(text, parent);
+  box->setMaxLength(FrmFarewell::BoxLengthLimit);
   Paint(box, White, Black);  // not the frame's blue
   box->setFont(VerdanaFont(8.25));
   return box;
@@ -176,7 +193,7 @@ void FrmFarewell::BuildControls() {
 
   // Lies below the frame's bottom edge, so it is never seen; it still takes
   // the focus by Tab and its first text is what the page receives.
-  txtMessage = new QPlainTextEdit(Frame2);
+  txtMessage = new MessageEdit(Frame2);
   txtMessage->setObjectName(QStringLiteral("txtMessage"));
   txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
   txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -215,8 +232,6 @@ void FrmFarewell::BuildControls() {
   QWidget::setTabOrder(txtEmail, txtFriendEmail);
   QWidget::setTabOrder(txtFriendEmail, txtFriendName);
   QWidget::setTabOrder(txtFriendName, txtMessage);
-  // The link comes last, after the form.
-  QWidget::setTabOrder(txtMessage, lblGoToHome);
 
   // The boxes show their purpose only until the user types, so each keeps a
   // name for screen readers.
@@ -282,7 +297,37 @@ void FrmFarewell::SetBoxText(QObject* box, const QString& text) {
     static_cast<QLineEdit*>(box)->setText(text);
 }
 
+void FrmFarewell::showEvent(QShowEvent* event) {
+  // Whenever it appears, Exit holds the focus, wherever it was left.
+  cmdClose->setFocus(Qt::OtherFocusReason);
+  QWidget::showEvent(event);
+}
+
+bool FrmFarewell::event(QEvent* event) {
+  // Back shows this window and hides it again at once. A platform that
+  // activates every window it shows (the offscreen one does) may make it
+  // the active window after it is hidden, which would leave the visible
+  // window without the keyboard; the activation goes on to that window.
+  if (event->type() == QEvent::WindowActivate && !isVisible())
+    QMetaObject::invokeMethod(this, &FrmFarewell::PassActivationOn, Qt::QueuedConnection);
+  return QWidget::event(event);
+}
+
+void FrmFarewell::PassActivationOn() {
+  if (isVisible() || !isActiveWindow()) return;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible() && window->windowType() == Qt::Window) {
+      window->activateWindow();
+      return;
+    }
+  }
+}
+
 bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
+  // Focus moves inside a hidden window (an activation it was not meant to
+  // have) are no one's typing: the boxes keep their text.
+  if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && !isVisible())
+    return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::FocusIn: {
       const QString text = BoxText(watched);

@@ -18,6 +18,12 @@ class FrmFarewell : public QWidget {
  public:
   explicit FrmFarewell(QWidget* parent = nullptr);
 
+  // The most a box takes, typed or pasted: far beyond any name, address or
+  // note to a friend, and short enough that laying it out never holds up
+  // the window (a pasted page of text would, for seconds).
+  static constexpr int BoxLengthLimit = 1000;
+  static constexpr int MessageLengthLimit = 4000;
+
   // The four promotional texts, one of which is shown at load.
   static constexpr int PromotionCount = 4;
   static QString PromotionText(int index);
@@ -34,11 +40,14 @@ class FrmFarewell : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
   void Check1Toggled(bool ticked);
+  void PassActivationOn();
   QString PlaceholderOf(QObject* box) const;
   QString BoxText(QObject* box) const;
   void SetBoxText(QObject* box, const QString& text);
