@@ -40,10 +40,10 @@ host_mirror() {
         }
       }' "$f"
   done
-  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | grep -v '^[[:space:]]*#' |
     sed -n -E "s/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?([^[:space:]]+)[[:space:]]+$suite[[:space:]]+(.*[[:space:]])?main([[:space:]].*)?$/\2/p"
 }
-mirror="${DEBIAN_MIRROR:-$(host_mirror | head -n 1)}"
+mirror="${DEBIAN_MIRROR:-$(host_mirror 2>/dev/null | head -n 1 || true)}"
 mirror="${mirror:-http://deb.debian.org/debian}"
 
 work="$(mktemp -d /tmp/scarabine-fresh.XXXXXX)"
