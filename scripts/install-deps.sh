@@ -12,6 +12,10 @@ run=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev libqt6svg6   # libqt6gui6 brings the xcb and offscreen platforms
   fonts-liberation                      # stands in for Verdana: Arial's metrics, narrower than Verdana
+  # Liberation Sans 1.07 has no combining marks (U+0300-036F) and few scripts:
+  # without a fallback a decomposed "é" shows as a box, and a pasted tower of
+  # marks as hundreds of boxes. DejaVu Sans is the fallback the windows name.
+  fonts-dejavu-core
 )
 # The test suite, on top of `run`.
 test=(
