@@ -49,7 +49,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps. No library check sees the SVG
 # plugins Qt loads at run time for the window icon, nor the font: the windows
-# are laid out for Verdana's metrics, which only Liberation Sans matches here.
+# are laid out for Verdana, and Liberation Sans stands in for it. It has
+# Arial's metrics, not Verdana's; Arial is narrower, so nothing clips.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation")
 include(CPack)
