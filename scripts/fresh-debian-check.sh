@@ -76,8 +76,8 @@ cleanup() {
   exit "$rc"
 }
 trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+trap 'say interrupted; exit 130' INT
+trap 'say interrupted; exit 143' TERM
 
 if ! command -v debootstrap >/dev/null; then
   say "installing debootstrap from the host's apt"
@@ -111,10 +111,12 @@ mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
 
 # As a newcomer's shell would start them: nothing inherited from this one.
+# Waited for in the background, so an interrupt reaches the clean-up at once.
 inside() {
   chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    /bin/bash -c "cd /root/scarabine && $1"
+    /bin/bash -c "cd /root/scarabine && $1" &
+  wait $!
 }
 test_command="./test.sh"
 run_command="./run.sh"
