@@ -1,27 +1,29 @@
-# Two commands for a newcomer: `make run` and `make test`.
+# `make run` and `make test` do what the README's ./run.sh and ./test.sh do
+# once make is there. Each target installs the packages its own purpose needs
+# (scripts/install-deps.sh names the sets) and nothing else.
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench tidy package screenshots fuzz clean
+DEPS := run test package tidy screenshots bench fuzz
+.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package screenshots fuzz fresh-check clean
 
-deps:
-	@scripts/install-deps.sh
+$(DEPS:%=deps-%):
+	@scripts/install-deps.sh $(@:deps-%=%)
 
-configure: deps
+configure: deps-run
 	@cmake --preset $(PRESET) >/dev/null
 
 build: configure
 	@MAKEFLAGS= cmake --build --preset $(PRESET) -- --no-print-directory
 
 run: build
-	@scripts/run.sh $(BUILD)/scarabine
+	@scripts/launch.sh $(BUILD)/src/scarabine
 
-test: build
+test: deps-test build
 	@ctest --preset $(PRESET)
 
 # Start-up and compute-command timings, each printed beside its target.
-bench: configure
-	@scripts/install-deps.sh bench
+bench: deps-bench configure
 	@MAKEFLAGS= cmake --build --preset $(PRESET) --target bench_programs >$(BUILD)/bench-build.log 2>&1 || { cat $(BUILD)/bench-build.log; exit 1; }
 	@bench/run.sh $(BUILD)
 
@@ -29,7 +31,7 @@ bench: configure
 # resource files), with the checks named in .clang-tidy; any warning fails.
 TIDY_DB  := build/default
 TIDY_LOG := $(TIDY_DB)/tidy.log
-tidy: deps
+tidy: deps-tidy
 	@cmake --preset default >/dev/null
 	@MAKEFLAGS= cmake --build --preset default -- --no-print-directory
 	@echo "clang-tidy: src/"
@@ -41,12 +43,12 @@ tidy: deps
 	grep -v -e '^clang-tidy' -e 'warnings\? generated\.$$' $(TIDY_LOG) || true; \
 	[ $$rc -eq 0 ] && echo "clang-tidy: clean" || { echo "clang-tidy: warnings above (full log in $(TIDY_LOG))"; exit 1; }
 
-package: build
+package: deps-package build
 	@cd $(BUILD) && MAKEFLAGS= cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack.log
 
 # Every window at 1x and 2x into docs/screenshots/, drawn by a real X server.
-screenshots: build
+screenshots: deps-screenshots build
 	@for scale in 1 2; do \
 	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=C.UTF-8 LC_ALL=C.UTF-8 \
 	    xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/tools/screenshots docs/screenshots || exit 1; \
@@ -59,8 +61,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_BUILD   := build/fuzz
 FUZZ_FLAGS   := -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 
-fuzz: deps
-	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install clang libclang-rt-dev" >&2; exit 1; }
+fuzz: deps-fuzz
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DSCARABINE_FUZZ=ON "-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)" >/dev/null
 	@MAKEFLAGS= cmake --build $(FUZZ_BUILD) --parallel 2 --target fuzz_rtf fuzz_referral -- --no-print-directory
@@ -70,6 +71,11 @@ fuzz: deps
 	    -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_BUILD)/$$target- $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
 	done
+
+# The README's two commands on a bare Debian 12 root made by debootstrap
+# (needs root or sudo, and about 2 GB under /tmp).
+fresh-check:
+	@scripts/fresh-debian-check.sh
 
 clean:
 	rm -rf build

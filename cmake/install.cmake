@@ -96,10 +96,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries (Qt's SVG library among them, which also brings the SVG
 # plugins Qt loads for the icons) come from dpkg-shlibdeps. No library check
-# sees the font: the windows are laid out for Verdana's metrics, and Liberation
-# Sans stands in where Verdana is missing.
+# sees the fonts: the windows are laid out for Verdana, and Liberation Sans
+# stands in for it. It has Arial's metrics, not Verdana's; Arial is narrower,
+# so nothing clips. DejaVu Sans draws what Liberation Sans lacks (combining
+# marks, most scripts).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 include(CPack)
 
 # What Debian wants beside the program: the manual page, the copyright and the

@@ -1,21 +1,50 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Scarabine needs to build, run and test.
-# Idempotent and quiet: prints nothing when everything is already there.
+# Installs the Debian packages one purpose needs, and no more:
+#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package]...
+# Every purpose builds the program, so each brings the `run` set with it.
+# Needs only bash and apt (as root, or through sudo): on a bare Debian it is
+# the first thing that runs, before make exists. Idempotent and quiet: prints
+# nothing when everything is already there.
 set -euo pipefail
 
-packages=(
+# Building and starting the program.
+run=(
   cmake g++ make
-  qt6-base-dev qt6-svg-dev libqt6svg6
-  fonts-liberation            # metric stand-in for Verdana / Arial
-  xvfb xauth                  # real windows for screenshots
-  unrtf poppler-utils         # independent readers for saved RTF and printed PDF
-  desktop-file-utils appstream  # validators for the desktop entry and the metainfo
-  dpkg-dev file               # dpkg-shlibdeps derives the .deb's dependencies
-  lintian devscripts          # Debian's checks of the .deb, and hardening-check
-  clang-tidy                  # `make tidy`
+  qt6-base-dev qt6-svg-dev libqt6svg6   # libqt6gui6 brings the xcb and offscreen platforms
+  fonts-liberation                      # stands in for Verdana: Arial's metrics, narrower than Verdana
+  # Liberation Sans 1.07 has no combining marks (U+0300-036F) and few scripts:
+  # without a fallback a decomposed "é" shows as a box, and a pasted tower of
+  # marks as hundreds of boxes. DejaVu Sans is the fallback the windows name.
+  fonts-dejavu-core
 )
-# `make bench` also times start-up, counts its instructions and measures peak memory.
-[ "${1:-}" = bench ] && packages+=(hyperfine time valgrind)
+# The test suite, on top of `run`.
+test=(
+  unrtf poppler-utils                   # independent readers for saved RTF and printed PDF
+  desktop-file-utils appstream          # validators for the desktop entry and the metainfo
+  dpkg-dev file                         # dpkg-shlibdeps derives the .deb's dependencies
+  lintian devscripts                    # the .deb's policy check and hardening-check
+  xvfb xauth xdotool                    # the run command, shown on a real X server
+)
+package=(dpkg-dev file)
+tidy=(clang-tidy)
+screenshots=(xvfb xauth)
+# Start-up times, instruction counts and peak memory.
+bench=(hyperfine time valgrind)
+fuzz=(clang libclang-rt-dev)
+
+packages=("${run[@]}")
+for purpose in "$@"; do
+  case "$purpose" in
+    run) ;;
+    test) packages+=("${test[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    tidy) packages+=("${tidy[@]}") ;;
+    screenshots) packages+=("${screenshots[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    fuzz) packages+=("${fuzz[@]}") ;;
+    *) echo "install-deps.sh: no package set named '$purpose'" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,13 +53,19 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing missing packages: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || {
+    echo "Installing needs root: run this as root, or install sudo and give yourself the right to use it." >&2
+    exit 1
+  }
+  sudo=(sudo)
+fi
 # apt and debconf chatter goes to a log that is shown only when something fails.
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-if ! { $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+       "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
 fi

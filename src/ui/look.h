@@ -27,10 +27,12 @@ inline const QColor HighlightText{255, 255, 255};   // 14
 // The windows' text size wherever a control does not name another.
 constexpr double WindowTextPoints = 8.25;
 
-// Verdana where installed; otherwise a metric-compatible sans (Liberation
-// Sans) so captions sized for Verdana still fit.
+// Verdana where installed; otherwise Liberation Sans. That has Arial's
+// metrics, not Verdana's, but Arial is narrower, so captions sized for
+// Verdana still fit.
 QFont VerdanaFont(double pointSize, bool bold = false, bool underline = false);
-// The classic dialog font, likewise substituted.
+// The classic dialog font, likewise substituted (Liberation Sans does not
+// match its metrics either).
 QFont SansSerifFont(double pointSize, bool bold = false);
 
 // Registers the font substitutes once; safe to call repeatedly.
