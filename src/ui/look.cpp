@@ -198,6 +198,8 @@ class ProgramStyle : public QProxyStyle {
 // windows, and a control that measures its text before its own font is set (a
 // line edit does, in its constructor) loads no second face at start-up.
 void UseWindowLook() {
+  // A command line that only asks for text runs without a window system.
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
   QApplication::setStyle(new ProgramStyle);
   QApplication::setFont(VerdanaFont(WindowTextPoints));
 }
