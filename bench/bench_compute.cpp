@@ -3,7 +3,7 @@
 // of (sign look-up, report composition, RTF writing). Each figure is the
 // median of many runs, printed beside its target.
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/startup.h"
 #include "app/validation.h"
 #include "app/windows.h"

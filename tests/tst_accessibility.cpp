@@ -6,8 +6,8 @@
 
 #include "app/frmabout.h"
 #include "app/frmmain.h"
-#include "app/linklabel.h"
-#include "app/messages.h"
+#include "ui/linklabel.h"
+#include "ui/messages.h"
 #include "app/windows.h"
 #include "report/frmdisplay.h"
 #include "support/guitest.h"

@@ -7,9 +7,9 @@
 
 #include "app/frmabout.h"
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/windows.h"
-#include "report/dialogs.h"
+#include "ui/dialogs.h"
 #include "report/frmdisplay.h"
 #include "support/guitest.h"
 #include "support/urlcatcher.h"

@@ -1,7 +1,7 @@
 // The date lists build their drop-downs only when opened, and what they
 // build then looks exactly as it would have if built up front.
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/windows.h"
 
 #include <QAbstractItemView>

@@ -1,5 +1,5 @@
 #include "app/exit.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/windows.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/windows.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"

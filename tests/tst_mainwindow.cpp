@@ -1,6 +1,6 @@
 #include "app/frmmain.h"
-#include "app/look.h"
-#include "app/messages.h"
+#include "ui/look.h"
+#include "ui/messages.h"
 #include "app/windows.h"
 #include "report/frmdisplay.h"
 #include "support/guitest.h"

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "web/pages.h"
 #include "web/reminder.h"
 #include "web/settings.h"

@@ -1,10 +1,10 @@
 // The program's main road, driven through the real windows: names typed,
 // dates picked, the button pressed, the report read, Back, and again.
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/startup.h"
 #include "app/windows.h"
-#include "report/dialogs.h"
+#include "ui/dialogs.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
 #include "support/guitest.h"

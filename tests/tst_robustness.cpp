@@ -2,13 +2,13 @@
 // the user pastes or the disk does, the program neither crashes nor loses
 // anything, and says so where the user needs to know.
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/startup.h"
 #include "app/windows.h"
 #include "astro/calendar.h"
 #include "astro/verdict.h"
 #include "report/autosizelabel.h"
-#include "report/dialogs.h"
+#include "ui/dialogs.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
 #include "support/guitest.h"

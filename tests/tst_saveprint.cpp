@@ -1,6 +1,6 @@
-#include "app/look.h"
-#include "app/messages.h"
-#include "report/dialogs.h"
+#include "ui/look.h"
+#include "ui/messages.h"
+#include "ui/dialogs.h"
 #include "report/rtfwriter.h"
 #include "report/saveprint.h"
 

@@ -4,7 +4,7 @@
 // screen's pixel density.
 #include "app/frmabout.h"
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/startup.h"
 #include "app/windows.h"
 #include "report/frmdisplay.h"

@@ -1,5 +1,5 @@
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/validation.h"
 #include "astro/calendar.h"
 #include "support/guitest.h"

@@ -5,7 +5,7 @@
 #include "app/compute.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/startup.h"
 #include "app/windows.h"
 #include "report/frmdisplay.h"

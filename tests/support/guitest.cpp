@@ -1,7 +1,7 @@
 #include "support/guitest.h"
 
 #include "app/frmmain.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/windows.h"
 
 #include <QApplication>
