@@ -2,7 +2,7 @@
 #include "app/frmabout.h"
 #include "app/windows.h"
 #include "support/urlcatcher.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 #include <QLabel>
 #include <QPointer>

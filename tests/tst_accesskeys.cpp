@@ -14,7 +14,7 @@
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "app/windows.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/referral.h"
 
 #include <QCheckBox>

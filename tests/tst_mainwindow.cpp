@@ -5,7 +5,7 @@
 #include "report/frmdisplay.h"
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -15,7 +15,7 @@
 #include "support/unicode.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/referral.h"
 #include "web/reminder.h"
 #include "web/settings.h"

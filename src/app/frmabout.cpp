@@ -4,7 +4,7 @@
 #include "ui/look.h"
 #include "app/windows.h"
 #include "version.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 #include <QGuiApplication>
 #include <QIcon>

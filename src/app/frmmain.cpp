@@ -9,8 +9,8 @@
 #include "app/startup.h"
 #include "app/windows.h"
 #include "version.h"
-#include "web/pages.h"
-#include "web/promotion.h"
+#include "ui/pages.h"
+#include "ui/promotion.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -13,8 +13,8 @@
 #include "report/reportview.h"
 #include "report/saveprint.h"
 #include "version.h"
-#include "web/pages.h"
-#include "web/promotion.h"
+#include "ui/pages.h"
+#include "ui/promotion.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -6,7 +6,7 @@
 #include "ui/messages.h"
 #include "app/windows.h"
 #include "version.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/referral.h"
 
 #include <QCheckBox>
