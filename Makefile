@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench tidy package screenshots fuzz clean
+.PHONY: deps configure build run test soak bench tidy package screenshots fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+# The long sessions the test command leaves out (a thousand computes and Backs).
+soak: build
+	@ctest --preset soak
 
 # Start-up and compute-command timings, each printed beside its target.
 bench: configure

@@ -64,10 +64,10 @@ void WalkMenus(QWidget* window, QStringList* nameless) {
 enum class Window { Main, Report, Farewell, About };
 
 QWidget* Open(Window which) {
-  if (which == Window::Main) return SharedWindow<FrmMain>::Get();
-  if (which == Window::Report) return SharedWindow<FrmDisplay>::Get();
-  if (which == Window::Farewell) return SharedWindow<FrmFarewell>::Get();
-  return SharedWindow<FrmAbout>::Get();
+  if (which == Window::Main) return Windows::Main();
+  if (which == Window::Report) return Windows::Report();
+  if (which == Window::Farewell) return Windows::Farewell();
+  return Windows::About();
 }
 
 }  // namespace
@@ -101,7 +101,7 @@ class TestAccessibility : public QObject {
  private slots:
   void init() {
     Messages::StartRecording();
-    LoadedWindows::ResetForTests();
+    Windows::ResetForTests();
     urls = std::make_unique<UrlCatcher>();
   }
   void cleanup() {
@@ -145,7 +145,7 @@ class TestAccessibility : public QObject {
   void captionsLabelTheirFields() {
     QFETCH(QString, control);
     QFETCH(QString, caption);
-    auto* form = SharedWindow<FrmMain>::Get();
+    auto* form = Windows::Main();
     QWidget* field = form->findChild<QWidget*>(control);
     QStringList labels;
     for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label))

@@ -51,7 +51,7 @@ class TestFarewell : public QObject {
     delete window;  // not closed: closing ends the program
     delete catcher;
     Messages::StopRecording();
-    LoadedWindows::ResetForTests();
+    Windows::ResetForTests();
   }
 
   void checkBoxUnticksItselfAndOpensHome() {

@@ -21,6 +21,13 @@ inline const QColor MenuText{0, 0, 0};              // 7
 inline const QColor InactiveBorder{212, 208, 200};  // 11
 }  // namespace SysColor
 
+// The program's own colours, each named once for every window.
+namespace Colour {
+inline const QColor Black{0, 0, 0};
+inline const QColor ButtonFace{192, 192, 192};
+inline const QColor PictureBackground{228, 226, 216};  // behind every deity picture, drawn or not
+}  // namespace Colour
+
 // The windows' text size wherever a control does not name another.
 constexpr double WindowTextPoints = 8.25;
 

@@ -1,18 +1,12 @@
 #include "ui/messages.h"
 
+#include "ui/answerseam.h"
 #include "version.h"
 
-#include <QQueue>
-
 namespace {
-struct Recorder {
-  bool on = false;
-  QQueue<QMessageBox::StandardButton> answers;
-  QList<Messages::Shown> shown;
-};
-Recorder& recorder() {
-  static Recorder r;
-  return r;
+AnswerSeam<Messages::Shown, QMessageBox::StandardButton>& seam() {
+  static AnswerSeam<Messages::Shown, QMessageBox::StandardButton> s;
+  return s;
 }
 
 QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons) {
@@ -27,22 +21,13 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons) {
 QMessageBox::StandardButton Messages::Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                            QMessageBox::StandardButtons buttons) {
   const QString title = QString::fromLatin1(AppTitle);
-  Recorder& r = recorder();
-  if (r.on) {
-    r.shown.append({title, text, icon, buttons});
-    return r.answers.isEmpty() ? FirstButton(buttons) : r.answers.dequeue();
-  }
+  if (seam().Recording()) return seam().Take({title, text, icon, buttons}, FirstButton(buttons));
   QMessageBox box(icon, title, text, buttons, parent);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void Messages::StartRecording() {
-  Recorder& r = recorder();
-  r.on = true;
-  r.answers.clear();
-  r.shown.clear();
-}
-void Messages::StopRecording() { recorder() = Recorder{}; }
-void Messages::QueueAnswer(QMessageBox::StandardButton answer) { recorder().answers.enqueue(answer); }
-const QList<Messages::Shown>& Messages::Recorded() { return recorder().shown; }
-void Messages::ClearRecorded() { recorder().shown.clear(); }
+void Messages::StartRecording() { seam().Start(); }
+void Messages::StopRecording() { seam().Stop(); }
+void Messages::QueueAnswer(QMessageBox::StandardButton answer) { seam().Queue(answer); }
+const QList<Messages::Shown>& Messages::Recorded() { return seam().Recorded(); }
+void Messages::ClearRecorded() { seam().ClearRecorded(); }
