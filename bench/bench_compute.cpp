@@ -228,8 +228,8 @@ int main(int argc, char* argv[]) {
   std::printf("  (report: %lld characters, RTF: %lld bytes)\n", static_cast<long long>(view.toPlainText().size()),
               static_cast<long long>(rtf.size()));
 
-  Windows::ResetForTests();
-  delete Windows::FarewellIfLoaded();
-  delete Windows::MainIfLoaded();
+  // As the shutdown does: no window comes back while the others go.
+  Windows::MarkShutdownBegun();
+  for (QWidget* window : Windows::InLoadOrder()) delete window;
   return 0;
 }

@@ -66,6 +66,8 @@ FrmDisplay* BuildReportWindow() {
   auto* window = new FrmDisplay;
   window->ensurePolished();
   window->adjustSize();
+  (void)window->winId();
+  (void)window->grab();
   return window;
 }
 

@@ -322,11 +322,12 @@ void FrmDisplay::BuildMenus() {
 void FrmDisplay::ShowReading(const Reading& reading) {
   ShowPicture(picGod_, reading.user.picture);
   lblGodName_->setText(reading.user.caption);
-  ComposeUserReport(*RTB_, reading.user.caption, reading.user.record);
+  RTB_->WriteAll([&] { ComposeUserReport(*RTB_, reading.user.caption, reading.user.record); });
 
   ShowPicture(picPartnerGod_, reading.partner.picture);
   lblPartnerGodName_->setText(reading.partner.caption);
-  ComposePartnerReport(*PartnerRTB_, reading.partner.caption, reading.partner.record);
+  PartnerRTB_->WriteAll(
+      [&] { ComposePartnerReport(*PartnerRTB_, reading.partner.caption, reading.partner.record); });
 
   lblCompatibility_->setText(reading.verdict);
 
