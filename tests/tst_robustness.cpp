@@ -261,8 +261,11 @@ class TestRobustness : public QObject {
     QTabWidget* tabs = Child<QTabWidget>(report, "tabSelect");
     const QString suffix = QStringLiteral("'s Characteristics");
     for (int i = 0; i < 2; ++i) {
-      const QString caption = (i == 0 ? user : partner) + suffix;
-      QVERIFY(tabs->tabText(i) == caption);
+      const QString& typed = i == 0 ? user : partner;
+      const QString caption = tabs->tabText(i);
+      QVERIFY(caption.endsWith(suffix));
+      QVERIFY(ShowsBeginningOf(caption.chopped(suffix.size()), typed));
+      if (typed.size() <= 1024) QVERIFY(caption == typed + suffix);
       QVERIFY(tabs->tabToolTip(i) == caption);
     }
     // The third tab stays reachable beside two huge captions.

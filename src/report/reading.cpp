@@ -1,6 +1,7 @@
 #include "report/reading.h"
 
 #include "astro/verdict.h"
+#include "report/autosizelabel.h"
 
 #include <limits>
 
@@ -26,7 +27,9 @@ std::optional<SideReading> Side(const PersonInput& person) {
   side.record = FillSignRecord(match->sign);
   side.name = person.name;
   side.dateLabel = person.dayText + QLatin1Char('/') + person.monthText + QLatin1Char('/') + person.yearText;
-  side.tabCaption = person.name + QStringLiteral("'s Characteristics");
+  // Exact for any name a person has; a pasted page is cut as every label
+  // cuts it, or the tab bar would lay the whole page out to measure it.
+  side.tabCaption = CutForDisplay(person.name) + QStringLiteral("'s Characteristics");
   return side;
 }
 

@@ -27,7 +27,7 @@ struct SideReading {
   SignRecord record;   // the sign's twelve attributes
   QString name;        // as typed
   QString dateLabel;   // 7/January/1980
-  QString tabCaption;  // the name followed by "'s Characteristics"
+  QString tabCaption;  // the name followed by "'s Characteristics" (CutForDisplay beyond 1024 characters)
 };
 
 // A whole report: both sides, the verdict for the pair, and the summary tab.
