@@ -3,8 +3,11 @@
 #include "report/autosizelabel.h"
 
 #include <QKeySequence>
+#include <QList>
 #include <QStyle>
 #include <QStyleOptionTab>
+
+#include <algorithm>
 
 namespace {
 // The style draws a tab's text with access-key marks; doubled, an
@@ -17,13 +20,38 @@ CaptionTabBar::CaptionTabBar(QWidget* parent) : QTabBar(parent) {
   setUsesScrollButtons(true);
 }
 
-QSize CaptionTabBar::tabSizeHint(int index) const {
-  // Measured as drawn: the plain caption (cut, so a pasted page is not laid
-  // out whole), not the caption with its ampersands read as marks.
+QSize CaptionTabBar::NaturalSize(int index) const {
+  // Measured as drawn: the plain caption, not the caption with its
+  // ampersands read as access-key marks.
   QSize size = QTabBar::tabSizeHint(index);
   const QString caption = CutForDisplay(tabText(index));
   const QFontMetrics metrics = fontMetrics();
   size.rwidth() += metrics.horizontalAdvance(caption) - metrics.size(Qt::TextShowMnemonic, caption).width();
+  return size;
+}
+
+QSize CaptionTabBar::tabSizeHint(int index) const {
+  QSize size = NaturalSize(index);
+  // When the captions are wider together than the bar, the short ones keep
+  // their width and the long ones share what is left, so every tab stays
+  // on the bar and the summary's caption stays whole.
+  const int room = parentWidget() != nullptr ? parentWidget()->width() : width();
+  QList<int> widths;
+  int total = 0;
+  for (int i = 0; i < count(); ++i) {
+    widths.append(i == index ? size.width() : NaturalSize(i).width());
+    total += widths.last();
+  }
+  if (room <= 0 || total <= room) return size;
+  std::sort(widths.begin(), widths.end());
+  int left = room;
+  qsizetype sharing = widths.size();
+  for (const int width : widths) {
+    if (width > left / sharing) break;
+    left -= width;
+    --sharing;
+  }
+  if (sharing > 0) size.setWidth(qMin(size.width(), left / static_cast<int>(sharing)));
   return size;
 }
 

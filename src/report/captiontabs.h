@@ -15,6 +15,9 @@ class CaptionTabBar : public QTabBar {
  protected:
   QSize tabSizeHint(int index) const override;
   void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
+
+ private:
+  QSize NaturalSize(int index) const;
 };
 
 class CaptionTabWidget : public QTabWidget {
