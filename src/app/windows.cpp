@@ -60,22 +60,19 @@ void Wire(FrmDisplay* report) {
   QObject::connect(report, &FrmDisplay::unloading, report, [report] { BeginExit(report); });
 }
 
-// A report window made and laid out as far as it goes without being shown,
-// so that showing it later costs little more than filling it.
-FrmDisplay* BuildReportWindow() {
+// A report window made, polished, laid out, given its native window and
+// painted once off screen, so that showing it later costs little more than
+// filling it. Its views stay empty.
+void BuildSpare() {
+  Registry& r = registry();
+  r.spareScheduled = false;
+  if (r.shutdown || r.spare || r.report) return;
   auto* window = new FrmDisplay;
   window->ensurePolished();
   window->adjustSize();
   (void)window->winId();
   (void)window->grab();
-  return window;
-}
-
-void BuildSpare() {
-  Registry& r = registry();
-  r.spareScheduled = false;
-  if (r.shutdown || r.spare || r.report) return;
-  r.spare = BuildReportWindow();
+  r.spare = window;
 }
 
 // After this long without a compute the program counts as idle.
@@ -97,7 +94,7 @@ FrmMain* Windows::MainIfLoaded() { return registry().main; }
 FrmDisplay* Windows::Report() {
   Registry& r = registry();
   if (!r.report) {
-    FrmDisplay* window = r.spare ? r.spare.data() : BuildReportWindow();
+    FrmDisplay* window = r.spare ? r.spare.data() : new FrmDisplay;
     r.spare = nullptr;
     r.report = window;
     Register(window);
