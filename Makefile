@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD  := build/$(PRESET)
 
 DEPS := run test package tidy screenshots bench fuzz
-.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package screenshots fuzz fresh-check clean
+.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package screenshots fuzz fresh-check soak clean
 
 $(DEPS:%=deps-%):
 	@scripts/install-deps.sh $(@:deps-%=%)
@@ -21,6 +21,10 @@ run: build
 
 test: deps-test build
 	@ctest --preset $(PRESET)
+
+# The long sessions the test command leaves out (a thousand computes and Backs).
+soak: build
+	@ctest --preset soak
 
 # Start-up and compute-command timings, each printed beside its target.
 bench: deps-bench configure

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   if (!RunStartup()) return 3;
-  FrmMain* window = SharedWindow<FrmMain>::IfLoaded();
+  FrmMain* window = Windows::MainIfLoaded();
   if (window == nullptr || !window->isVisible()) {
     std::fputs("probe_startup: the main window was not shown\n", stderr);
     return 4;

@@ -3,7 +3,7 @@
 // may add, drop or cut a parameter.
 #include "fuzz/harness.h"
 #include "support/unicode.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/referral.h"
 
 #include <QStringDecoder>

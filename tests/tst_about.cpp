@@ -1,8 +1,7 @@
-#include "app/about.h"
 #include "app/frmabout.h"
 #include "app/windows.h"
 #include "support/urlcatcher.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -30,10 +29,10 @@ class TestAbout : public QObject {
       leftOpen = box && box->isVisible();
       if (leftOpen) box->reject();  // never leave the test waiting
     });
-    ShowAboutBox();  // returns only when the box is closed
+    Windows::ShowAbout();  // returns only when the box is closed
     QVERIFY(ran);
     QVERIFY2(!leftOpen, "the box did not close");
-    QVERIFY(!SharedWindow<FrmAbout>::IfLoaded());
+    QVERIFY(!Windows::AboutIfLoaded());
   }
 
  private slots:
@@ -41,7 +40,7 @@ class TestAbout : public QObject {
   void cleanup() {
     delete catcher;
     // A failed check inside may leave the box open.
-    delete SharedWindow<FrmAbout>::IfLoaded();
+    delete Windows::AboutIfLoaded();
   }
 
   void closes_data() {

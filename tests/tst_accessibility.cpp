@@ -14,7 +14,7 @@
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 namespace {
 
@@ -65,10 +65,10 @@ void WalkMenus(QWidget* window, QStringList* nameless) {
 enum class Window { Main, Report, Farewell, About };
 
 QWidget* Open(Window which) {
-  if (which == Window::Main) return SharedWindow<FrmMain>::Get();
-  if (which == Window::Report) return SharedWindow<FrmDisplay>::Get();
-  if (which == Window::Farewell) return SharedWindow<FrmFarewell>::Get();
-  return SharedWindow<FrmAbout>::Get();
+  if (which == Window::Main) return Windows::Main();
+  if (which == Window::Report) return Windows::Report();
+  if (which == Window::Farewell) return Windows::Farewell();
+  return Windows::About();
 }
 
 }  // namespace
@@ -102,7 +102,7 @@ class TestAccessibility : public QObject {
  private slots:
   void init() {
     Messages::StartRecording();
-    LoadedWindows::ResetForTests();
+    Windows::ResetForTests();
     urls = std::make_unique<UrlCatcher>();
   }
   void cleanup() {
@@ -146,7 +146,7 @@ class TestAccessibility : public QObject {
   void captionsLabelTheirFields() {
     QFETCH(QString, control);
     QFETCH(QString, caption);
-    auto* form = SharedWindow<FrmMain>::Get();
+    auto* form = Windows::Main();
     QWidget* field = form->findChild<QWidget*>(control);
     QStringList labels;
     for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label))

@@ -16,7 +16,7 @@
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 namespace {
 
@@ -50,12 +50,12 @@ class TestAccessKeys : public QObject {
   void Show(Window which) {
     QList<QPair<const char*, const char*>> boxes;
     if (which == Window::Main) {
-      window = SharedWindow<FrmMain>::Get();
+      window = Windows::Main();
       boxes = {{"txtName", "ANN"}, {"txtPartnerName", "BOB"}};
     } else if (which == Window::Report) {
-      window = SharedWindow<FrmDisplay>::Get();
+      window = Windows::Report();
     } else {
-      window = SharedWindow<FrmFarewell>::Get();
+      window = Windows::Farewell();
       boxes = {{"txtName", "ANN"}, {"txtEmail", "a@b.c"}, {"txtFriendName", "BOB"}, {"txtFriendEmail", "b@b.c"}};
     }
     for (const auto& [box, text] : boxes) window->findChild<QLineEdit*>(box)->setText(QString::fromLatin1(text));
@@ -68,7 +68,7 @@ class TestAccessKeys : public QObject {
     Messages::StartRecording();
     SaveDialog::StartRecording();
     PrintDialog::StartRecording();
-    LoadedWindows::ResetForTests();
+    Windows::ResetForTests();
     urls = std::make_unique<UrlCatcher>();
   }
   void cleanup() {
@@ -169,10 +169,10 @@ class TestAccessKeys : public QObject {
         case Effect::SavesReport: return SaveDialog::Recorded().size() == 1;
         case Effect::PrintsReport: return PrintDialog::Recorded().size() == 1;
         case Effect::ShowsAbout: return aboutShown == QStringLiteral("frmAbout");
-        case Effect::Computes: return shown(SharedWindow<FrmDisplay>::IfLoaded());
-        case Effect::GoesBack: return window.isNull() && shown(SharedWindow<FrmMain>::IfLoaded());
-        case Effect::Exits: return window.isNull() && shown(SharedWindow<FrmFarewell>::IfLoaded());
-        case Effect::EndsProgram: return LoadedWindows::ShutdownBegun() && LoadedWindows::InLoadOrder().isEmpty();
+        case Effect::Computes: return shown(Windows::ReportIfLoaded());
+        case Effect::GoesBack: return window.isNull() && shown(Windows::MainIfLoaded());
+        case Effect::Exits: return window.isNull() && shown(Windows::FarewellIfLoaded());
+        case Effect::EndsProgram: return Windows::ShutdownBegun() && Windows::InLoadOrder().isEmpty();
         case Effect::Nothing: return shown(window);
       }
       return false;

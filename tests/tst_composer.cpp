@@ -108,7 +108,7 @@ class TestComposer : public QObject {
 
   void plainTextShowsTheReportLayout() {
     ReportView view;
-    const SignRecord nile = CatalogueEntry(SignName::TheNile);
+    const SignRecord nile = FillSignRecord(SignName::TheNile);
     ComposeReport(view, UserTitleHeading, QStringLiteral("The Nile"), nile);
     const QString text = view.toPlainText();
     QVERIFY2(text.startsWith(QStringLiteral("Your Egyptian Astrology Sign is :-The Nile\n\n"

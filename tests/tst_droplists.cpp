@@ -20,11 +20,11 @@ class TestDropLists : public QObject {
  private slots:
   void init() {
     Messages::StartRecording();
-    LoadedWindows::ResetForTests();
-    form = SharedWindow<FrmMain>::Get();
+    Windows::ResetForTests();
+    form = Windows::Main();
   }
   void cleanup() {
-    delete SharedWindow<FrmMain>::IfLoaded();
+    delete Windows::MainIfLoaded();
     form = nullptr;
     Messages::StopRecording();
   }

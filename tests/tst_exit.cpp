@@ -19,7 +19,7 @@ class WorkingWindow : public QWidget {
     setObjectName(name);
     setWindowTitle(name);
     setAttribute(Qt::WA_DeleteOnClose);
-    LoadedWindows::Register(this);
+    Windows::AddLoaded(this);
     resize(200, 100);
   }
 
@@ -47,7 +47,7 @@ class WindowWatcher : public QObject {
     if (!widget || !widget->isWindow()) return false;
     if (event->type() == QEvent::Close && !closed.contains(widget->objectName())) closed.append(widget->objectName());
     if (event->type() == QEvent::Show) {
-      if (LoadedWindows::ShutdownBegun()) shownAfterShutdown.append(widget->objectName());
+      if (Windows::ShutdownBegun()) shownAfterShutdown.append(widget->objectName());
       if (widget->objectName() == QLatin1String("frmFarewell")) ++farewellShows;
     }
     return false;
@@ -65,7 +65,7 @@ class TestExit : public QObject {
   QPointer<WorkingWindow> main;
   QPointer<WorkingWindow> display;
 
-  FrmFarewell* Farewell() { return SharedWindow<FrmFarewell>::IfLoaded(); }
+  FrmFarewell* Farewell() { return Windows::FarewellIfLoaded(); }
   bool FarewellVisible() { return Farewell() && Farewell()->isVisible(); }
   // The report window is up; the main window stays loaded but hidden.
   void ShowReport() {
@@ -87,9 +87,9 @@ class TestExit : public QObject {
   void cleanup() {
     qApp->removeEventFilter(watcher);
     delete watcher;
-    for (QWidget* window : LoadedWindows::InLoadOrder()) delete window;
+    for (QWidget* window : Windows::InLoadOrder()) delete window;
     DeleteClosed();
-    LoadedWindows::ResetForTests();
+    Windows::ResetForTests();
     delete catcher;
     QVERIFY(Messages::Recorded().isEmpty());  // nothing is ever reported on this path
     Messages::StopRecording();
@@ -118,7 +118,7 @@ class TestExit : public QObject {
     DeleteClosed();
     QVERIFY(leaving.isNull());
     QVERIFY(FarewellVisible());
-    QVERIFY(!LoadedWindows::ShutdownBegun());
+    QVERIFY(!Windows::ShutdownBegun());
     QCOMPARE(watcher->farewellShows, 1);  // once, even when BeginExit ran twice
     QCOMPARE(watcher->closed, QStringList{name});
     if (fromReport) QVERIFY(main && !main->isVisible());
@@ -160,7 +160,7 @@ class TestExit : public QObject {
     });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(stillRunning);
-    QVERIFY(LoadedWindows::ShutdownBegun());
+    QVERIFY(Windows::ShutdownBegun());
     // Unloaded in load order (the close box starts with the farewell's own
     // unload); the hidden main window's unload showed nothing.
     if (closeBox)
@@ -170,7 +170,7 @@ class TestExit : public QObject {
     QCOMPARE(watcher->shownAfterShutdown, QStringList());
     QCOMPARE(watcher->farewellShows, 1);
     DeleteClosed();
-    QCOMPARE(LoadedWindows::InLoadOrder(), QList<QWidget*>());
+    QCOMPARE(Windows::InLoadOrder(), QList<QWidget*>());
   }
 
   void shutdownClosesEveryWindowEvenARefusingOne() {
@@ -184,13 +184,13 @@ class TestExit : public QObject {
     QCOMPARE(watcher->shownAfterShutdown, QStringList());
     QVERIFY(!Farewell());  // never created once shutdown had begun
     DeleteClosed();
-    QCOMPARE(LoadedWindows::InLoadOrder(), QList<QWidget*>());
+    QCOMPARE(Windows::InLoadOrder(), QList<QWidget*>());
   }
 
   // Last: ending before the event loop runs leaves the application told to quit.
   void endingBeforeTheEventLoop() {
     CloseAllAndEnd();
-    QVERIFY(LoadedWindows::ShutdownBegun());
+    QVERIFY(Windows::ShutdownBegun());
     BeginExit(nullptr);
     QVERIFY(!Farewell());
     DeleteClosed();

@@ -2,7 +2,7 @@
 #include "app/windows.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/referral.h"
 
 #include <QCheckBox>
@@ -51,7 +51,7 @@ class TestFarewell : public QObject {
     delete window;  // not closed: closing ends the program
     delete catcher;
     Messages::StopRecording();
-    LoadedWindows::ResetForTests();
+    Windows::ResetForTests();
   }
 
   void checkBoxUnticksItselfAndOpensHome() {

@@ -23,7 +23,7 @@ class TestKeyFilter : public QObject {
   void cleanup() { UnloadAllWindows(); }
 
   void typedLettersUpperCased() {
-    for (QLineEdit* edit : {form->txtName(), form->txtPartnerName()}) {
+    for (QLineEdit* edit : {Child<QLineEdit>(form, "txtName"), Child<QLineEdit>(form, "txtPartnerName")}) {
       edit->setFocus();
       QTest::keyClicks(edit, "ann zee AZ");
       QCOMPARE(edit->text(), QStringLiteral("ANN ZEE AZ"));
@@ -55,7 +55,7 @@ class TestKeyFilter : public QObject {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, text);
-    QLineEdit* edit = form->txtName();
+    QLineEdit* edit = Child<QLineEdit>(form, "txtName");
     QTest::keyClicks(edit, "ann");
     // A selection and a full clipboard show whether the key still copied,
     // pasted or replaced anything.
@@ -107,7 +107,7 @@ class TestKeyFilter : public QObject {
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QFETCH(int, cursor);
-    QLineEdit* edit = form->txtName();
+    QLineEdit* edit = Child<QLineEdit>(form, "txtName");
     QTest::keyClicks(edit, "ann lee");
     edit->setCursorPosition(3);
     PressKey(edit, key, Qt::NoModifier, text);
@@ -128,7 +128,7 @@ class TestKeyFilter : public QObject {
   }
   void pasteAccepted() {
     QFETCH(QString, pasted);
-    for (QLineEdit* edit : {form->txtName(), form->txtPartnerName()}) {
+    for (QLineEdit* edit : {Child<QLineEdit>(form, "txtName"), Child<QLineEdit>(form, "txtPartnerName")}) {
       QApplication::clipboard()->setText(pasted);
       std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
       QAction* paste = nullptr;

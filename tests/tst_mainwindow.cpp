@@ -5,7 +5,7 @@
 #include "report/frmdisplay.h"
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,8 +49,8 @@ class TestMainWindow : public QObject {
     for (int i = 0; i < list->count(); ++i) actual << list->itemText(i);
     QCOMPARE(actual, entries);
     QCOMPARE(list->currentIndex(), selected);
-    QCOMPARE(QApplication::focusWidget(), form->txtName());
-    QVERIFY(form->txtName()->text().isEmpty() && form->txtPartnerName()->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(form, "txtName"));
+    QVERIFY(Child<QLineEdit>(form, "txtName")->text().isEmpty() && Child<QLineEdit>(form, "txtPartnerName")->text().isEmpty());
   }
 
   // One face for the whole window, menu bar included: a control left in the
@@ -77,7 +77,7 @@ class TestMainWindow : public QObject {
   // Hidden rather than greyed out, so its command still works when reached.
   void makeMoneyHiddenButWorking() {
     UrlCatcher urls;
-    for (QWidget* window : QList<QWidget*>{form, SharedWindow<FrmDisplay>::Get()}) {
+    for (QWidget* window : QList<QWidget*>{form, Windows::Report()}) {
       QAction* makeMoney = window->findChild<QAction*>("mkmoney");
       QVERIFY(makeMoney && !makeMoney->isVisible());
       makeMoney->trigger();

@@ -1,4 +1,4 @@
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/referral.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "ui/messages.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/reminder.h"
 #include "web/settings.h"
 

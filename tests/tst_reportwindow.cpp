@@ -3,6 +3,7 @@
 #include "report/autosizelabel.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
+#include "support/guitest.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -18,7 +19,7 @@ class TestReportWindow : public QObject {
  private slots:
   void init() {
     Messages::StartRecording();
-    window = SharedWindow<FrmDisplay>::Get();
+    window = Windows::Report();
   }
   void cleanup() {
     delete window.data();
@@ -28,12 +29,12 @@ class TestReportWindow : public QObject {
   }
 
   void loadsOnTheCompatibilityTabWithFocusOnSave() {
-    QCOMPARE(window->tabSelect()->currentIndex(), 2);
-    for (QLabel* picture : {window->picGod(), window->picPartnerGod()}) {
+    QCOMPARE(Child<QTabWidget>(window, "tabSelect")->currentIndex(), 2);
+    for (QLabel* picture : {Child<QLabel>(window, "picGod"), Child<QLabel>(window, "picPartnerGod")}) {
       QCOMPARE(picture->property("pictureIndex").toInt(), 8);
       QVERIFY(!picture->pixmap().isNull());
     }
-    for (ReportView* view : {window->RTB(), window->PartnerRTB()}) {
+    for (ReportView* view : {Child<ReportView>(window, "RTB"), Child<ReportView>(window, "PartnerRTB")}) {
       QVERIFY(view->toPlainText().isEmpty());
       QVERIFY(view->isReadOnly());
     }
@@ -43,19 +44,19 @@ class TestReportWindow : public QObject {
   }
 
   void userCannotTypeIntoTheViews() {
-    window->tabSelect()->setCurrentIndex(0);
+    Child<QTabWidget>(window, "tabSelect")->setCurrentIndex(0);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->RTB()->InsertText(QStringLiteral("report\r\n"));
-    window->RTB()->setFocus();
-    QTest::keyClicks(window->RTB(), QStringLiteral("typed"));
-    QTest::keyClick(window->RTB(), Qt::Key_Backspace);
-    QCOMPARE(window->RTB()->toPlainText(), QStringLiteral("report\n"));
+    Child<ReportView>(window, "RTB")->InsertText(QStringLiteral("report\r\n"));
+    Child<ReportView>(window, "RTB")->setFocus();
+    QTest::keyClicks(Child<ReportView>(window, "RTB"), QStringLiteral("typed"));
+    QTest::keyClick(Child<ReportView>(window, "RTB"), Qt::Key_Backspace);
+    QCOMPARE(Child<ReportView>(window, "RTB")->toPlainText(), QStringLiteral("report\n"));
   }
 
   // A value label grows and shrinks with its text and stays centred over its column.
   void valueLabelsFollowTheirText() {
-    AutoSizeLabel* name = window->lblYourName();
+    AutoSizeLabel* name = Child<AutoSizeLabel>(window, "lblYourName");
     const QRect design = name->geometry();
     name->setText(QStringLiteral("ANNABELLE MARGARET LEE"));
     QVERIFY(name->width() > design.width());
@@ -63,32 +64,28 @@ class TestReportWindow : public QObject {
     QVERIFY(qAbs(name->geometry().center().x() - design.center().x()) <= 1);
     name->setText(QStringLiteral("AL"));
     QVERIFY(name->width() < design.width());
-    // A name far too long for its row wraps inside the name column, clear of the date.
-    name->setText(QString(QStringLiteral("ANN ")).repeated(60).trimmed());
-    QVERIFY(!name->geometry().intersects(window->lblYourDateOfBirth()->geometry()));
+    // A name far too long for its row has no room of its own to wrap into:
+    // it stays on its line, clear of the date and of the heading below, and
+    // says the whole name in its tooltip and to screen readers.
+    for (const QString& longName : {QString(QStringLiteral("ANN ")).repeated(40).trimmed(), QString(80, u'W')}) {
+      name->setText(longName);
+      QVERIFY(name->Shortened());
+      QCOMPARE(name->text(), longName);
+      QCOMPARE(name->toolTip(), longName);
+      QCOMPARE(name->accessibleDescription(), longName);
+      for (const char* neighbour : {"lblYourDateOfBirth", "Label6"})
+        QVERIFY2(!name->geometry().intersects(Child<QLabel>(window, neighbour)->geometry()), neighbour);
+    }
+    name->setText(QStringLiteral("ANN"));
+    QVERIFY(!name->Shortened());
+    QCOMPARE(name->accessibleDescription(), QStringLiteral("Your Name"));
+    QVERIFY(name->toolTip().isEmpty());
     // Set through a plain QLabel pointer, the caption is refitted when shown.
-    QLabel* plain = window->lblYourPartnerEgyptianSign();
+    QLabel* plain = Child<AutoSizeLabel>(window, "lblYourPartnerEgyptianSign");
     plain->setText(QStringLiteral("Sekhmet, the lioness"));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QVERIFY(plain->width() >= QFontMetrics(plain->font()).horizontalAdvance(plain->text()));
-  }
-
-  void picturesByNumber_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("shown");
-    QTest::addRow("first") << 1 << 1;
-    QTest::addRow("last") << 12 << 12;
-    QTest::addRow("zero ignored") << 0 << 8;
-    QTest::addRow("thirteen ignored") << 13 << 8;
-  }
-  void picturesByNumber() {
-    QFETCH(int, index);
-    QFETCH(int, shown);
-    window->SetGodPicture(index);
-    window->SetPartnerGodPicture(index);
-    QCOMPARE(window->picGod()->property("pictureIndex").toInt(), shown);
-    QCOMPARE(window->picPartnerGod()->property("pictureIndex").toInt(), shown);
   }
 
   // Back and Exit, by button, menu and key, are pressed in tst_accesskeys.
@@ -97,7 +94,7 @@ class TestReportWindow : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->close();
     QTRY_VERIFY(window.isNull());
-    QVERIFY(SharedWindow<FrmDisplay>::IfLoaded() == nullptr);
+    QVERIFY(Windows::ReportIfLoaded() == nullptr);
   }
 };
 

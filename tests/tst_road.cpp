@@ -57,7 +57,7 @@ class TestRoad : public QObject {
   void init() {
     Messages::StartRecording();
     ShowMainWindow();
-    input = SharedWindow<FrmMain>::IfLoaded();
+    input = Windows::MainIfLoaded();
     QVERIFY(input);
   }
 
@@ -69,10 +69,10 @@ class TestRoad : public QObject {
   void wholeRoadThenBackThenAgain() {
     UrlCatcher catcher;  // the farewell side must not open anything on Back
     Enter({"ann lee", 20, 7, 1980}, {"bob", 10, 10, 1975});
-    QCOMPARE(input->txtName()->text(), QStringLiteral("ANN LEE"));
+    QCOMPARE(Child<QLineEdit>(input, "txtName")->text(), QStringLiteral("ANN LEE"));
     PressCompute();
 
-    QPointer<FrmDisplay> report = SharedWindow<FrmDisplay>::IfLoaded();
+    QPointer<FrmDisplay> report = Windows::ReportIfLoaded();
     QVERIFY(report);
     QVERIFY(report->isVisible());
     QVERIFY(!input->isVisible());
@@ -91,41 +91,41 @@ class TestRoad : public QObject {
     QCOMPARE(LabelText(report, "lblYourPartnerEgyptianSign"), QStringLiteral("Bastet"));
     QCOMPARE(LabelText(report, "lblCompatibility"), QStringLiteral("You both are not very compatible"));
 
-    QTabWidget* tabs = report->tabSelect();
+    QTabWidget* tabs = Child<QTabWidget>(report, "tabSelect");
     QCOMPARE(tabs->tabText(0), QStringLiteral("ANN LEE's Characteristics"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("BOB's Characteristics"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Compatibility With Your Partner"));
     QCOMPARE(tabs->currentIndex(), 2);
 
-    const QString userText = report->RTB()->toPlainText();
-    const QString partnerText = report->PartnerRTB()->toPlainText();
+    const QString userText = Child<ReportView>(report, "RTB")->toPlainText();
+    const QString partnerText = Child<ReportView>(report, "PartnerRTB")->toPlainText();
     QVERIFY(userText.startsWith(QStringLiteral("Your Egyptian Astrology Sign is :-Basted\n\nRuling Deity :-Bastet\n")));
     QVERIFY(partnerText.startsWith(QStringLiteral("Your Partner's Egyptian Astrology Sign is :-Bastet\n\n")));
-    QCOMPARE(report->RTB()->textCursor().position(), 0);
-    QCOMPARE(report->PartnerRTB()->textCursor().position(), 0);
+    QCOMPARE(Child<ReportView>(report, "RTB")->textCursor().position(), 0);
+    QCOMPARE(Child<ReportView>(report, "PartnerRTB")->textCursor().position(), 0);
 
     // Back: the main window returns with its input, the report window is gone.
     QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
     ProcessDeferredDeletes();
     QVERIFY(report.isNull());
     QVERIFY(input->isVisible());
-    QCOMPARE(input->txtName()->text(), QStringLiteral("ANN LEE"));
-    QCOMPARE(input->cmbMonth()->currentIndex(), 6);
-    QCOMPARE(input->cmbPartnerYear()->currentText(), QStringLiteral("1975"));
-    for (QWidget* w : LoadedWindows::InLoadOrder()) QVERIFY2(w == input || !w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(Child<QLineEdit>(input, "txtName")->text(), QStringLiteral("ANN LEE"));
+    QCOMPARE(Child<QComboBox>(input, "cmbMonth")->currentIndex(), 6);
+    QCOMPARE(Child<QComboBox>(input, "cmbPartnerYear")->currentText(), QStringLiteral("1975"));
+    for (QWidget* w : Windows::InLoadOrder()) QVERIFY2(w == input || !w->isVisible(), qPrintable(w->objectName()));
 
     // A second run, through the menu entry, shows only the new reports.
     Enter({"cy", 8, 1, 1990}, {"di", 1, 1, 1990});
     input->findChild<QAction*>(QStringLiteral("mnuAstro"))->trigger();
-    report = SharedWindow<FrmDisplay>::IfLoaded();
+    report = Windows::ReportIfLoaded();
     QVERIFY(report);
     QCOMPARE(LabelText(report, "lblGodName"), QStringLiteral("Amon Ra"));
     QCOMPARE(PictureOf(report, "picGod"), 1);
     QCOMPARE(PictureOf(report, "picPartnerGod"), 8);
     QCOMPARE(LabelText(report, "lblCompatibility"), QStringLiteral("You both are very highly compatible"));
-    QVERIFY(report->RTB()->toPlainText().startsWith(QStringLiteral("Your Egyptian Astrology Sign is :-Amon Ra\n")));
-    QVERIFY(!report->RTB()->toPlainText().contains(QStringLiteral("Basted")));
-    QCOMPARE(report->RTB()->toPlainText().count(QStringLiteral("Ruling Deity :-")), 1);
+    QVERIFY(Child<ReportView>(report, "RTB")->toPlainText().startsWith(QStringLiteral("Your Egyptian Astrology Sign is :-Amon Ra\n")));
+    QVERIFY(!Child<ReportView>(report, "RTB")->toPlainText().contains(QStringLiteral("Basted")));
+    QCOMPARE(Child<ReportView>(report, "RTB")->toPlainText().count(QStringLiteral("Ruling Deity :-")), 1);
     QVERIFY(catcher.opened.isEmpty());
   }
 
@@ -175,7 +175,7 @@ class TestRoad : public QObject {
     QFETCH(QString, verdict);
     Enter({"a", userDay, userMonth, 1950}, {"b", partnerDay, partnerMonth, 1950});
     PressCompute();
-    FrmDisplay* report = SharedWindow<FrmDisplay>::IfLoaded();
+    FrmDisplay* report = Windows::ReportIfLoaded();
     QVERIFY(report);
     QCOMPARE(LabelText(report, "lblCompatibility"), verdict);
   }
@@ -196,7 +196,7 @@ class TestRoad : public QObject {
     QFETCH(QString, message);
     Enter({name, day, month, 1950}, {"bob", 1, 1, 1950});
     PressCompute();
-    QVERIFY(SharedWindow<FrmDisplay>::IfLoaded() == nullptr);
+    QVERIFY(Windows::ReportIfLoaded() == nullptr);
     QVERIFY(input->isVisible());
     QCOMPARE(Messages::Recorded().size(), 1);
     QCOMPARE(Messages::Recorded().first().text, message);
@@ -205,13 +205,13 @@ class TestRoad : public QObject {
   void theYearChangesOnlyTheDateLabels() {
     Enter({"ann", 5, 10, 1900}, {"bob", 5, 10, 2099});
     PressCompute();
-    FrmDisplay* report = SharedWindow<FrmDisplay>::IfLoaded();
+    FrmDisplay* report = Windows::ReportIfLoaded();
     QVERIFY(report);
-    const QString userReport = report->RTB()->toPlainText();
+    const QString userReport = Child<ReportView>(report, "RTB")->toPlainText();
     QCOMPARE(LabelText(report, "lblYourDateOfBirth"), QStringLiteral("5/October/1900"));
     QCOMPARE(LabelText(report, "lblYourPartnerDateOfBirth"), QStringLiteral("5/October/2099"));
     // Same sign on both sides: the reports differ only in their title heading.
-    QString partnerReport = report->PartnerRTB()->toPlainText();
+    QString partnerReport = Child<ReportView>(report, "PartnerRTB")->toPlainText();
     partnerReport.replace(QStringLiteral("Your Partner's Egyptian"), QStringLiteral("Your Egyptian"));
     QCOMPARE(partnerReport, userReport);
   }
@@ -220,9 +220,9 @@ class TestRoad : public QObject {
     QTemporaryDir dir;
     Enter({"ann", 20, 7, 1980}, {"bob", 1, 1, 1980});
     PressCompute();
-    FrmDisplay* report = SharedWindow<FrmDisplay>::IfLoaded();
+    FrmDisplay* report = Windows::ReportIfLoaded();
     QVERIFY(report);
-    report->tabSelect()->setCurrentIndex(1);
+    Child<QTabWidget>(report, "tabSelect")->setCurrentIndex(1);
     SaveDialog::StartRecording();
     SaveDialog::SetNextFileName(dir.filePath(QStringLiteral("report")));
     report->findChild<QAction*>(QStringLiteral("mnuSave"))->trigger();

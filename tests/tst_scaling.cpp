@@ -13,6 +13,9 @@
 #include "support/guitest.h"
 #include "support/layoutcheck.h"
 #include "support/urlcatcher.h"
+
+#include <QScreen>
+#include <QTabBar>
 #include "web/frmfarewell.h"
 
 #include <QComboBox>
@@ -46,6 +49,22 @@ void CheckWindow(QWidget* window, const LayoutDesign& design = {}) {
            qPrintable(QStringLiteral("grab %1x%2").arg(shot.width()).arg(shot.height())));
   const QStringList problems = LayoutProblems(window, design) + ContrastProblems(window);
   QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n  "))));
+  // Inside the screen's available area on each axis where the window fits;
+  // where it does not, from the area's top-left, so the title bar, the menu
+  // bar and the controls at the top-left stay within reach.
+  const QRect available = window->screen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  const QString where = QStringLiteral("frame %1,%2 %3x%4 in %5,%6 %7x%8")
+                            .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())
+                            .arg(available.x()).arg(available.y()).arg(available.width()).arg(available.height());
+  if (frame.width() <= available.width())
+    QVERIFY2(frame.left() >= available.left() && frame.right() <= available.right(), qPrintable(where));
+  else
+    QVERIFY2(frame.left() == available.left(), qPrintable(where));
+  if (frame.height() <= available.height())
+    QVERIFY2(frame.top() >= available.top() && frame.bottom() <= available.bottom(), qPrintable(where));
+  else
+    QVERIFY2(frame.top() == available.top(), qPrintable(where));
 }
 
 // A pixmap drawn for the label's screen: as many pixels as the screen has.
@@ -65,7 +84,7 @@ class TestScaling : public QObject {
 
   FrmMain* ShowInput(const Person& user, const Person& partner) {
     ShowMainWindow();
-    FrmMain* input = SharedWindow<FrmMain>::IfLoaded();
+    FrmMain* input = Windows::MainIfLoaded();
     EnterPeople(input, user, partner);
     return input;
   }
@@ -73,7 +92,7 @@ class TestScaling : public QObject {
   FrmDisplay* Compute(const Person& user, const Person& partner) {
     FrmMain* input = ShowInput(user, partner);
     QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    return SharedWindow<FrmDisplay>::IfLoaded();
+    return Windows::ReportIfLoaded();
   }
 
  private slots:
@@ -88,11 +107,11 @@ class TestScaling : public QObject {
   }
 
   void cleanup() {
-    delete SharedWindow<FrmDisplay>::IfLoaded();
-    delete SharedWindow<FrmMain>::IfLoaded();
-    for (QWidget* w : LoadedWindows::InLoadOrder()) delete w;
+    delete Windows::ReportIfLoaded();
+    delete Windows::MainIfLoaded();
+    for (QWidget* w : Windows::InLoadOrder()) delete w;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    LoadedWindows::ResetForTests();
+    Windows::ResetForTests();
     QVERIFY(urls->opened.isEmpty());
     urls.reset();
     Messages::StopRecording();
@@ -152,9 +171,13 @@ class TestScaling : public QObject {
     // Longest captions the calendar and the lists give: "The Nile", "September".
     const Person cleopatra{"cleopatra philopator", 1, 9, 2099};
     const Person antony{"mark antony", 28, 9, 1969};
+    // Double-barrelled names, wider together than the tab bar.
+    const Person maria{"maria del carmen fernandez gonzalez de la rosa", 3, 5, 1961};
+    const Person jose{"jose antonio de la santisima trinidad", 14, 2, 1958};
     for (int tab = 0; tab < 3; ++tab) {
       QTest::addRow("short names, tab %d", tab) << tab << ann << bob;
       QTest::addRow("long names, tab %d", tab) << tab << cleopatra << antony;
+      QTest::addRow("double-barrelled names, tab %d", tab) << tab << maria << jose;
     }
   }
   void reportWindow() {
@@ -163,7 +186,13 @@ class TestScaling : public QObject {
     QFETCH(Person, partner);
     FrmDisplay* report = Compute(user, partner);
     QVERIFY(report && report->isVisible());
-    report->tabSelect()->setCurrentIndex(tab);
+    auto* tabs = Child<QTabWidget>(report, "tabSelect");
+    // Every tab is whole on the bar as the window opens; none has scrolled
+    // off, however long the names.
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    for (int i = 0; i < tabs->count(); ++i)
+      QVERIFY2(tabs->tabBar()->rect().contains(tabs->tabBar()->tabRect(i)), qPrintable(QString::number(i)));
+    tabs->setCurrentIndex(tab);
     // The bottom strip is drawn over the tab control's lower edge.
     CheckWindow(report, {{}, {"tabSelect/Frame5"}});
   }
@@ -196,7 +225,7 @@ class TestScaling : public QObject {
     FrmDisplay* report = Compute({"ann", 1, 9, 1980}, {"bob", 10, 10, 1975});  // The Nile, Bastet
     QVERIFY(report);
     QVERIFY(QTest::qWaitForWindowExposed(report));
-    for (const auto& [picture, index] : {std::pair{report->picGod(), 8}, std::pair{report->picPartnerGod(), 3}}) {
+    for (const auto& [picture, index] : {std::pair{Child<QLabel>(report, "picGod"), 8}, std::pair{Child<QLabel>(report, "picPartnerGod"), 3}}) {
       const QImage jpeg = DeityPicture(index).toImage().convertToFormat(QImage::Format_RGB32);
       CheckDrawnForScreen(picture, jpeg.size());
       // Whatever the density, the same deity: brought down to the JPEG's

@@ -53,7 +53,7 @@ class TestVerdict : public QObject {
   }
   void rowsMatchCatalogueCompatibleSigns() {
     QFETCH(SignName, user);
-    const QString text = QString::fromStdString(CatalogueEntry(user).CompatibleSigns);
+    const QString text = QString::fromStdString(FillSignRecord(user).CompatibleSigns);
     const QStringList names = text.split(QLatin1String(" and "));
     QCOMPARE(names.size(), 2);
     const auto first = SignNamed(names[0]);

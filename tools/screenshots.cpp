@@ -24,6 +24,14 @@
 
 namespace {
 
+// A window's control by its object name.
+template <class T>
+T* Child(const QObject* window, const char* name) {
+  T* child = window->findChild<T*>(QLatin1String(name));
+  if (child == nullptr) qFatal("no %s named %s", T::staticMetaObject.className(), name);
+  return child;
+}
+
 // Nothing the windows do may reach a browser while they are photographed.
 class UrlSink : public QObject {
   Q_OBJECT
@@ -59,14 +67,14 @@ class Camera {
 
 void Enter(FrmMain* input) {
   // As the key filter leaves typed names: in capitals.
-  input->txtName()->setText(QStringLiteral("ANN LEE"));
-  input->txtPartnerName()->setText(QStringLiteral("BOB SMITH"));
-  input->cmbDate()->setCurrentIndex(19);  // 20 July 1980: Bastet
-  input->cmbMonth()->setCurrentIndex(6);
-  input->cmbYear()->setCurrentText(QStringLiteral("1980"));
-  input->cmbPartnerDate()->setCurrentIndex(27);  // 28 September 1978: Seth
-  input->cmbPartnerMonth()->setCurrentIndex(8);
-  input->cmbPartnerYear()->setCurrentText(QStringLiteral("1978"));
+  Child<QLineEdit>(input, "txtName")->setText(QStringLiteral("ANN LEE"));
+  Child<QLineEdit>(input, "txtPartnerName")->setText(QStringLiteral("BOB SMITH"));
+  Child<QComboBox>(input, "cmbDate")->setCurrentIndex(19);  // 20 July 1980: Bastet
+  Child<QComboBox>(input, "cmbMonth")->setCurrentIndex(6);
+  Child<QComboBox>(input, "cmbYear")->setCurrentText(QStringLiteral("1980"));
+  Child<QComboBox>(input, "cmbPartnerDate")->setCurrentIndex(27);  // 28 September 1978: Seth
+  Child<QComboBox>(input, "cmbPartnerMonth")->setCurrentIndex(8);
+  Child<QComboBox>(input, "cmbPartnerYear")->setCurrentText(QStringLiteral("1978"));
 }
 
 }  // namespace
@@ -89,19 +97,19 @@ int main(int argc, char* argv[]) {
   bool ok = true;
 
   ShowMainWindow();
-  FrmMain* input = SharedWindow<FrmMain>::IfLoaded();
+  FrmMain* input = Windows::MainIfLoaded();
   Enter(input);
   ok &= camera.Take(input, QStringLiteral("main"));
 
   RunCompatibilityCommand();
-  FrmDisplay* report = SharedWindow<FrmDisplay>::IfLoaded();
+  FrmDisplay* report = Windows::ReportIfLoaded();
   if (report == nullptr) {
     std::fprintf(stderr, "the compute showed no report\n");
     return 1;
   }
   const char* tabs[] = {"report-user", "report-partner", "report-summary"};
   for (int tab = 0; tab < 3; ++tab) {
-    report->tabSelect()->setCurrentIndex(tab);
+    Child<QTabWidget>(report, "tabSelect")->setCurrentIndex(tab);
     ok &= camera.Take(report, QString::fromLatin1(tabs[tab]));
   }
 

@@ -17,10 +17,10 @@ QList<QWidget*>& ClosingNow() {
 
 void BeginExit(QWidget* closingWindow) {
   // Once shutdown has begun no window is shown again, the farewell included.
-  if (LoadedWindows::ShutdownBegun()) return;
+  if (Windows::ShutdownBegun()) return;
   if (closingWindow && ClosingNow().contains(closingWindow)) return;
 
-  FrmFarewell* farewell = SharedWindow<FrmFarewell>::Get();
+  FrmFarewell* farewell = Windows::Farewell();
   if (!farewell->isVisible()) farewell->show();
 
   // Called from the window's own unload this joins the close under way;
@@ -35,9 +35,9 @@ void BeginExit(QWidget* closingWindow) {
 void CloseAllAndEnd() {
   // Entered again from the farewell window's unload: the outer call is
   // already closing everything; just end.
-  if (!LoadedWindows::ShutdownBegun()) {
-    LoadedWindows::MarkShutdownBegun();
-    for (QWidget* window : LoadedWindows::InLoadOrder()) {
+  if (!Windows::ShutdownBegun()) {
+    Windows::MarkShutdownBegun();
+    for (QWidget* window : Windows::InLoadOrder()) {
       QPointer<QWidget> guard(window);
       const bool closed = window->close();
       // A window that refused, or one that is not deleted on close, is
@@ -51,5 +51,5 @@ void CloseAllAndEnd() {
 }
 
 void HideFarewell() {
-  if (FrmFarewell* farewell = SharedWindow<FrmFarewell>::IfLoaded()) farewell->hide();
+  if (FrmFarewell* farewell = Windows::FarewellIfLoaded()) farewell->hide();
 }

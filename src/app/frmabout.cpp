@@ -2,20 +2,15 @@
 
 #include "ui/linklabel.h"
 #include "ui/look.h"
-#include "app/windows.h"
+#include "ui/pages.h"
+#include "ui/window.h"
 #include "version.h"
-#include "web/pages.h"
 
-#include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QColor DarkRed{64, 0, 0};
-const QColor Black{0, 0, 0};
-const QColor ButtonFace{192, 192, 192};
 
 // A wrapping label keeps its width; it grows downwards only if the
 // substitute font needs more lines than the design allowed.
@@ -25,15 +20,11 @@ void FitHeight(QLabel* label) {
 }  // namespace
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmAbout"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  LoadedWindows::Register(this);
+  SetUpTopLevel(this, QStringLiteral("frmAbout"));
   setModal(true);
 
-  setWindowTitle(QString::fromLatin1(WindowTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
   setFont(VerdanaFont(8.25));
-  Paint(this, SysColor::InactiveBorder, Black);
+  Paint(this, SysColor::InactiveBorder, Colour::Black);
   setFixedSize(Twips(6030), Twips(4080));
 
   picIcon = new QLabel(this);
@@ -91,13 +82,13 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   Line2 = new QWidget(this);
   Line2->setObjectName(QStringLiteral("Line2"));
   Line2->setGeometry(Twips(-60), Twips(3600), Twips(6150), 1);
-  Paint(Line2, Black);
+  Paint(Line2, Colour::Black);
 
   cmdOK = new QPushButton(QStringLiteral("OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setGeometry(TwipsRect(4650, 3680, 1260, 345));
   cmdOK->setFont(VerdanaFont(8.25, true));
-  Paint(cmdOK, ButtonFace, Black);
+  Paint(cmdOK, Colour::ButtonFace, Colour::Black);
   // Default (Enter) and, through the dialog's Escape handling, cancel too.
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -105,8 +96,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmAbout::showEvent(QShowEvent* event) {
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  PlaceOnScreen(this);
   QDialog::showEvent(event);
   cmdOK->setFocus();
 }

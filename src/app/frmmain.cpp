@@ -1,29 +1,26 @@
 #include "app/frmmain.h"
 
-#include "app/about.h"
 #include "app/compute.h"
 #include "app/exit.h"
 #include "app/keyfilter.h"
-#include "ui/linklabel.h"
-#include "ui/look.h"
 #include "app/startup.h"
 #include "app/windows.h"
-#include "version.h"
-#include "web/pages.h"
-#include "web/promotion.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+#include "ui/pages.h"
+#include "ui/promotion.h"
+#include "ui/window.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 #include <array>
 
@@ -32,9 +29,7 @@ constexpr int ClientWidth = 6990;
 constexpr int ClientHeight = 5790;
 constexpr double TextPoints = WindowTextPoints;
 
-const QColor Black{0, 0, 0};
 const QColor Blue{0, 0, 255};
-const QColor ButtonFace{192, 192, 192};
 const QColor FieldGrey{64, 64, 64};
 
 constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
@@ -71,7 +66,7 @@ QGroupBox* MakeGroup(const char* name, const QString& title, QWidget* parent, co
 QFrame* MakeStrip(const char* name, QWidget* parent, const QRect& rect) {
   auto* strip = Place(new QFrame(parent), name, parent, rect);
   strip->setFrameShape(QFrame::NoFrame);
-  Paint(strip, Black);
+  Paint(strip, Colour::Black);
   return strip;
 }
 
@@ -176,12 +171,8 @@ void AddYears(QComboBox* list) {
 }  // namespace
 
 FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("frmMain"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QString::fromLatin1(WindowTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
+  SetUpTopLevel(this, QStringLiteral("frmMain"));
   Paint(this, SysColor::InactiveBorder, SysColor::MenuText);
-  LoadedWindows::Register(this);
 
   BuildMenu();
   BuildControls();
@@ -198,9 +189,6 @@ void FrmMain::BuildMenu() {
     action->setObjectName(QString::fromLatin1(name));
     return action;
   };
-  auto opens = [](QAction* action, const PageKey& key) {
-    connect(action, &QAction::triggered, action, [key] { OpenWebPage(key); });
-  };
 
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
@@ -209,23 +197,8 @@ void FrmMain::BuildMenu() {
           &QAction::triggered, this, [] { RunCompatibilityCommand(); });
   connect(named(file->addAction(QStringLiteral("E&xit")), "mnuExit"), &QAction::triggered, this, &QWidget::close);
 
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  named(help->menuAction(), "mnuHelp");
-  opens(named(help->addAction(QStringLiteral("&Online Help")), "mnuOnline"), Page::Help);
-  opens(named(help->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit"), Page::Home);
-  named(help->addSeparator(), "mnuHelp1");
-  opens(named(help->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate"), Page::Download);
-  named(help->addSeparator(), "mnuHelp2");
-  connect(named(help->addAction(QStringLiteral("&About Software")), "mnuAbout"), &QAction::triggered, this,
-          [] { ShowAboutBox(); });
-
-  opens(named(bar->addAction(QStringLiteral("&Donate")), "mnuDonate"), Page::Donate);
-  QAction* makeMoney = named(bar->addAction(QStringLiteral("Make Money &Online")), "mkmoney");
-  opens(makeMoney, Page::FullyBranded);
-  // Starts hidden rather than greyed out: the menu bar shows only the regular
-  // entries, and the command stays connected for whenever it is shown.
-  makeMoney->setVisible(false);
+  QAction* about = AddSharedMenus(bar, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
+  connect(about, &QAction::triggered, this, [] { Windows::ShowAbout(); });
 }
 
 void FrmMain::BuildControls() {
@@ -273,7 +246,7 @@ void FrmMain::BuildControls() {
   auto* command1 = Place(new QPushButton(QStringLiteral("Get My &Egyptian Astrology Compatibility"), frame1),
                          "Command1", frame1, TwipsRect(480, 3885, 5895, 375));
   command1->setFont(VerdanaFont(TextPoints, true));
-  Paint(command1, ButtonFace, SysColor::MenuText);
+  Paint(command1, Colour::ButtonFace, SysColor::MenuText);
   command1->setAutoFillBackground(false);
   command1->setAccessibleDescription(QStringLiteral("Shows both signs and your compatibility in the report window"));
   connect(command1, &QPushButton::clicked, this, [] { RunCompatibilityCommand(); });
@@ -309,14 +282,26 @@ void FrmMain::SetTabOrder() {
 void FrmMain::showEvent(QShowEvent* event) {
   if (!placed_) {
     placed_ = true;
-    if (QScreen* s = screen()) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(s->availableGeometry().center());
-      move(frame.topLeft());
-    }
+    PlaceOnScreen(this);
   }
   QMainWindow::showEvent(event);
 }
+
+namespace {
+PersonInput Person(const QLineEdit* name, const QComboBox* day, const QComboBox* month, const QComboBox* year) {
+  return {name->text(), day->currentIndex(), month->currentIndex(), day->currentText(), month->currentText(),
+          year->currentText()};
+}
+}  // namespace
+
+PersonInput FrmMain::UserInput() const { return Person(txtName_, cmbDate_, cmbMonth_, cmbYear_); }
+
+PersonInput FrmMain::PartnerInput() const {
+  return Person(txtPartnerName_, cmbPartnerDate_, cmbPartnerMonth_, cmbPartnerYear_);
+}
+
+void FrmMain::FocusUserName() { txtName_->setFocus(); }
+void FrmMain::FocusPartnerName() { txtPartnerName_->setFocus(); }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
   BeginExit(this);
@@ -324,6 +309,6 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void ShowMainWindow() {
-  if (LoadedWindows::ShutdownBegun()) return;  // no window comes back once shutdown has begun
-  SharedWindow<FrmMain>::Get()->show();
+  if (Windows::ShutdownBegun()) return;  // no window comes back once shutdown has begun
+  Windows::Main()->show();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/reading.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -19,14 +21,13 @@ class FrmMain : public QMainWindow {
   // is dropped, as the classic edit boxes did at their own limit.
   static constexpr int NameLengthLimit = 1000;
 
-  QLineEdit* txtName() const { return txtName_; }
-  QLineEdit* txtPartnerName() const { return txtPartnerName_; }
-  QComboBox* cmbDate() const { return cmbDate_; }
-  QComboBox* cmbMonth() const { return cmbMonth_; }
-  QComboBox* cmbYear() const { return cmbYear_; }
-  QComboBox* cmbPartnerDate() const { return cmbPartnerDate_; }
-  QComboBox* cmbPartnerMonth() const { return cmbPartnerMonth_; }
-  QComboBox* cmbPartnerYear() const { return cmbPartnerYear_; }
+  // Each person as typed and picked.
+  PersonInput UserInput() const;
+  PersonInput PartnerInput() const;
+
+  // Where the input check sends the user after an empty name.
+  void FocusUserName();
+  void FocusPartnerName();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
 #include "app/exit.h"
-#include "app/instance.h"
-#include "ui/messages.h"
 #include "app/frmmain.h"
+#include "app/instance.h"
 #include "app/windows.h"
+#include "ui/messages.h"
 #include "web/reminder.h"
 #include "web/settings.h"
 
@@ -56,13 +56,19 @@ bool RunStartup() {
   // can follow the main window's first frame instead of delaying it.
   if (DecideReminder(ReadSetting(ReminderKey), QDate::currentDate()) == ReminderStep::StoreToday) {
     ShowMainWindow();
-    if (FrmMain* window = SharedWindow<FrmMain>::IfLoaded()) {
-      new AfterFirstPaint(window, [] { RemindAboutUpdate(); });
+    if (FrmMain* window = Windows::MainIfLoaded()) {
+      new AfterFirstPaint(window, [] {
+        RemindAboutUpdate();
+        Windows::PrepareNextReport();
+      });
       return true;
     }
   }
   RemindAboutUpdate();
   ShowMainWindow();
+  // The first report window is built while the user types, after the main
+  // window's first frame.
+  if (FrmMain* window = Windows::MainIfLoaded()) new AfterFirstPaint(window, [] { Windows::PrepareNextReport(); });
   return true;
 }
 

@@ -1,54 +1,48 @@
 #include "app/validation.h"
 
 #include "app/frmmain.h"
-#include "ui/messages.h"
 #include "app/windows.h"
+#include "astro/calendar.h"
+#include "ui/messages.h"
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <limits>
 
-bool IsImpossibleDate(int monthPosition, int dayPosition) {
-  // Positions off the lists cannot come from a pick, but they have no sign
-  // either, so they must never reach the calendar.
-  if (monthPosition < 0 || monthPosition > 11 || dayPosition < 0 || dayPosition > 30) return true;
-  switch (monthPosition) {
-    case 1:  // February
-      return dayPosition >= 29;
-    case 3:   // April
-    case 5:   // June
-    case 8:   // September
-    case 10:  // November
-      return dayPosition == 30;
-    default:
-      return false;
-  }
+namespace {
+// The calendar decides which dates exist. Positions beyond what its 16-bit
+// positions hold cannot come from a pick and are no date either.
+bool HasSign(int monthPosition, int dayPosition) {
+  constexpr int Low = std::numeric_limits<std::int16_t>::min();
+  constexpr int High = std::numeric_limits<std::int16_t>::max();
+  if (monthPosition < Low || monthPosition > High || dayPosition < Low || dayPosition > High) return false;
+  return FindSign(static_cast<std::int16_t>(monthPosition), static_cast<std::int16_t>(dayPosition)).has_value();
 }
+}  // namespace
 
 InputCheck CheckInput(bool userNameEmpty, bool partnerNameEmpty, int userMonth, int userDay, int partnerMonth,
                       int partnerDay) {
   if (userNameEmpty) return InputCheck::UserNameEmpty;
   if (partnerNameEmpty) return InputCheck::PartnerNameEmpty;
-  if (IsImpossibleDate(userMonth, userDay)) return InputCheck::UserDateImpossible;
-  if (IsImpossibleDate(partnerMonth, partnerDay)) return InputCheck::PartnerDateImpossible;
+  if (!HasSign(userMonth, userDay)) return InputCheck::UserDateImpossible;
+  if (!HasSign(partnerMonth, partnerDay)) return InputCheck::PartnerDateImpossible;
   return InputCheck::Passed;
 }
 
 bool ValidateInput() {
-  FrmMain* form = SharedWindow<FrmMain>::Get();
-  const InputCheck failed =
-      CheckInput(form->txtName()->text().isEmpty(), form->txtPartnerName()->text().isEmpty(),
-                 form->cmbMonth()->currentIndex(), form->cmbDate()->currentIndex(),
-                 form->cmbPartnerMonth()->currentIndex(), form->cmbPartnerDate()->currentIndex());
+  FrmMain* form = Windows::Main();
+  const PersonInput user = form->UserInput();
+  const PersonInput partner = form->PartnerInput();
+  const InputCheck failed = CheckInput(user.name.isEmpty(), partner.name.isEmpty(), user.monthPosition,
+                                       user.dayPosition, partner.monthPosition, partner.dayPosition);
   switch (failed) {
     case InputCheck::Passed:
       return true;
     case InputCheck::UserNameEmpty:
       Messages::Information(form, QStringLiteral("Please Enter Your Name!"));
-      form->txtName()->setFocus();
+      form->FocusUserName();
       return false;
     case InputCheck::PartnerNameEmpty:
       Messages::Information(form, QStringLiteral("Please Enter Your Partner's Name!"));
-      form->txtPartnerName()->setFocus();
+      form->FocusPartnerName();
       return false;
     case InputCheck::UserDateImpossible:
       Messages::Information(form, QStringLiteral("Please Enter Your Correct Date Of Birth !"));

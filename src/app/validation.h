@@ -9,13 +9,9 @@ enum class InputCheck {
   PartnerDateImpossible,
 };
 
-// True for a month/day list position pair that is no date: 30 and 31
-// February, the 31st of a thirty-day month, or a position off the lists.
-// There is no leap-year rule: 29 February is always a date.
-bool IsImpossibleDate(int monthPosition, int dayPosition);
-
 // The checks in their fixed order; the first that fails is returned. A name
-// counts as empty only when it has no characters at all.
+// counts as empty only when it has no characters at all; a date is possible
+// when the sign calendar has a row for it (29 February always has one).
 InputCheck CheckInput(bool userNameEmpty, bool partnerNameEmpty, int userMonth, int userDay, int partnerMonth,
                       int partnerDay);
 

@@ -1,23 +1,141 @@
 #include "app/windows.h"
 
+#include "app/exit.h"
+#include "app/frmabout.h"
+#include "app/frmmain.h"
+#include "app/startup.h"
+#include "report/besteffort.h"
+#include "report/frmdisplay.h"
+#include "web/frmfarewell.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
 namespace {
+
 struct Registry {
   QList<QPointer<QWidget>> loaded;
+  QPointer<FrmMain> main;
+  QPointer<FrmDisplay> report;
+  QPointer<FrmFarewell> farewell;
+  QPointer<FrmAbout> about;
+  // Built in idle time for the next compute; not loaded until taken.
+  QPointer<FrmDisplay> spare;
+  bool spareScheduled = false;
   bool shutdown = false;
 };
+
 Registry& registry() {
   static Registry r;
   return r;
 }
-}  // namespace
 
-void LoadedWindows::Register(QWidget* window) {
+void Register(QWidget* window) {
   // Unloaded windows leave null entries; a long session must not pile them up.
   registry().loaded.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
   registry().loaded.append(window);
 }
 
-QList<QWidget*> LoadedWindows::InLoadOrder() {
+// Back: show the main window, unload the report window, and hide the
+// farewell window its unload brought up. A failing step is skipped.
+void GoBack(FrmDisplay* report) {
+  QPointer<FrmDisplay> guard(report);
+  BestEffort([] { ShowMainWindow(); });
+  BestEffort([&guard] {
+    if (guard) guard->close();
+  });
+  BestEffort([] { HideFarewell(); });
+  Windows::PrepareNextReport();
+}
+
+void Wire(FrmDisplay* report) {
+  QObject::connect(report, &FrmDisplay::backRequested, report, [report] { GoBack(report); });
+  QObject::connect(report, &FrmDisplay::exitRequested, report, [report] {
+    QPointer<FrmDisplay> guard(report);
+    BeginExit(report);
+    if (guard) guard->close();
+  });
+  QObject::connect(report, &FrmDisplay::aboutRequested, report, [] { Windows::ShowAbout(); });
+  QObject::connect(report, &FrmDisplay::unloading, report, [report] { BeginExit(report); });
+}
+
+// A report window made, polished, laid out, given its native window and
+// painted once off screen, so that showing it later costs little more than
+// filling it. Its views stay empty.
+void BuildSpare() {
+  Registry& r = registry();
+  r.spareScheduled = false;
+  if (r.shutdown || r.spare || r.report) return;
+  auto* window = new FrmDisplay;
+  window->ensurePolished();
+  window->adjustSize();
+  (void)window->winId();
+  (void)window->grab();
+  r.spare = window;
+}
+
+// After this long without a compute the program counts as idle.
+constexpr int SpareDelayMs = 50;
+
+}  // namespace
+
+FrmMain* Windows::Main() {
+  Registry& r = registry();
+  if (!r.main) {
+    r.main = new FrmMain;
+    Register(r.main);
+  }
+  return r.main;
+}
+
+FrmMain* Windows::MainIfLoaded() { return registry().main; }
+
+FrmDisplay* Windows::Report() {
+  Registry& r = registry();
+  if (!r.report) {
+    FrmDisplay* window = r.spare ? r.spare.data() : new FrmDisplay;
+    r.spare = nullptr;
+    r.report = window;
+    Register(window);
+    Wire(window);
+  }
+  return r.report;
+}
+
+FrmDisplay* Windows::ReportIfLoaded() { return registry().report; }
+
+FrmFarewell* Windows::Farewell() {
+  Registry& r = registry();
+  if (!r.farewell) {
+    r.farewell = new FrmFarewell;
+    Register(r.farewell);
+    QObject::connect(r.farewell, &FrmFarewell::endRequested, r.farewell, [] { CloseAllAndEnd(); });
+  }
+  return r.farewell;
+}
+
+FrmFarewell* Windows::FarewellIfLoaded() { return registry().farewell; }
+
+FrmAbout* Windows::About() {
+  Registry& r = registry();
+  if (!r.about) {
+    r.about = new FrmAbout;
+    Register(r.about);
+  }
+  return r.about;
+}
+
+FrmAbout* Windows::AboutIfLoaded() { return registry().about; }
+
+void Windows::ShowAbout() {
+  if (ShutdownBegun()) return;
+  About()->exec();
+}
+
+void Windows::AddLoaded(QWidget* window) { Register(window); }
+
+QList<QWidget*> Windows::InLoadOrder() {
   QList<QWidget*> alive;
   auto& loaded = registry().loaded;
   loaded.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
@@ -25,6 +143,25 @@ QList<QWidget*> LoadedWindows::InLoadOrder() {
   return alive;
 }
 
-bool LoadedWindows::ShutdownBegun() { return registry().shutdown; }
-void LoadedWindows::MarkShutdownBegun() { registry().shutdown = true; }
-void LoadedWindows::ResetForTests() { registry().shutdown = false; }
+void Windows::PrepareNextReport() {
+  Registry& r = registry();
+  if (r.shutdown || r.spare || r.spareScheduled) return;
+  r.spareScheduled = true;
+  QTimer::singleShot(SpareDelayMs, qApp, [] { BuildSpare(); });
+}
+
+bool Windows::NextReportReady() { return !registry().spare.isNull(); }
+
+bool Windows::ShutdownBegun() { return registry().shutdown; }
+
+void Windows::MarkShutdownBegun() {
+  Registry& r = registry();
+  r.shutdown = true;
+  delete r.spare.data();
+}
+
+void Windows::ResetForTests() {
+  Registry& r = registry();
+  r.shutdown = false;
+  delete r.spare.data();
+}

@@ -1,38 +1,53 @@
 #pragma once
 
 #include <QList>
-#include <QPointer>
-#include <QWidget>
 
-// Every top-level window is one shared instance: created on first use,
-// destroyed when unloaded (closed with WA_DeleteOnClose). The registry
-// remembers the order in which windows were loaded, for shutdown.
-namespace LoadedWindows {
-// Called by each window's constructor.
-void Register(QWidget* window);
-// The windows still alive, oldest first.
+class FrmAbout;
+class FrmDisplay;
+class FrmFarewell;
+class FrmMain;
+class QWidget;
+
+// The one place that knows the program's windows. Each is one shared
+// instance, created (loaded) on first use and destroyed when unloaded
+// (closed with WA_DeleteOnClose); this is also where their requests are
+// wired to what answers them. Load order is kept for the shutdown.
+namespace Windows {
+
+FrmMain* Main();
+FrmMain* MainIfLoaded();
+
+// The report window. Loading it takes the one built ahead in idle time
+// when that is ready, or builds one now; either way its views are empty.
+FrmDisplay* Report();
+FrmDisplay* ReportIfLoaded();
+
+FrmFarewell* Farewell();
+FrmFarewell* FarewellIfLoaded();
+
+FrmAbout* About();
+FrmAbout* AboutIfLoaded();
+// Shows the about box modally and returns when it is closed; closing
+// unloads it, so every opening loads it fresh.
+void ShowAbout();
+
+// The loaded windows, oldest first. A report window built ahead and not yet
+// used is not loaded and not among them.
 QList<QWidget*> InLoadOrder();
-// Set once shutdown has begun; no window is shown after that.
+// Counts a window of a test's own as loaded, after those loaded before it.
+void AddLoaded(QWidget* window);
+
+// Builds the next report window once the program is idle, unless one is
+// loaded or ready. The bench waits for it with NextReportReady().
+void PrepareNextReport();
+bool NextReportReady();
+
+// Set once shutdown has begun; no window is shown after that, and the
+// report window built ahead is dropped.
 bool ShutdownBegun();
 void MarkShutdownBegun();
-// Test support: forget the flag between test cases.
+
+// Test support: forget the shutdown flag and drop the report window built ahead.
 void ResetForTests();
-}  // namespace LoadedWindows
 
-template <class Window>
-class SharedWindow {
- public:
-  // The shared instance, created (loaded) on first use.
-  static Window* Get() {
-    if (slot().isNull()) slot() = new Window;
-    return slot().data();
-  }
-  // The shared instance if it is loaded, else null; never creates it.
-  static Window* IfLoaded() { return slot().data(); }
-
- private:
-  static QPointer<Window>& slot() {
-    static QPointer<Window> instance;
-    return instance;
-  }
-};
+}  // namespace Windows

@@ -312,14 +312,9 @@ constexpr bool OnlyAnubisDeityEndsInBlank() {
 }
 static_assert(OnlyAnubisDeityEndsInBlank(), "a value begins or ends with a blank it should not have");
 
-SignRecord& Current() {
-  static SignRecord record;
-  return record;
-}
-
 }  // namespace
 
-SignRecord CatalogueEntry(SignName sign) {
+SignRecord FillSignRecord(SignName sign) {
   const CatalogueRow& row = Catalogue[static_cast<std::size_t>(sign)];
   return SignRecord{std::string(row.CompatibleSigns), std::string(row.LuckyColorMale),
                     std::string(row.LuckyColorFemale), std::string(row.Polarity),
@@ -328,7 +323,3 @@ SignRecord CatalogueEntry(SignName sign) {
                     std::string(row.Appearance), std::string(row.ZodiacSign),
                     std::string(row.DeityDescription), std::string(row.PeopleCharacteristics)};
 }
-
-const SignRecord& CurrentSignRecord() { return Current(); }
-
-void FillSignRecord(SignName sign) { Current() = CatalogueEntry(sign); }

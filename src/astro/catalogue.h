@@ -22,11 +22,5 @@ struct SignRecord {
   friend bool operator==(const SignRecord&, const SignRecord&) = default;
 };
 
-// The single current record shared by both persons; empty until the first fill.
-const SignRecord& CurrentSignRecord();
-
-// Replaces every field of the current record with the sign's fixed values.
-void FillSignRecord(SignName sign);
-
-// The fixed values of one sign, without touching the current record.
-SignRecord CatalogueEntry(SignName sign);
+// The sign's twelve fixed values, as a record of its own.
+SignRecord FillSignRecord(SignName sign);

@@ -9,8 +9,11 @@ QString CutForDisplay(const QString& text, qsizetype limit = 1024);
 // A label that sizes itself to its caption whenever the caption is set.
 // Anchored at its left edge, or on a fixed centre so that a caption that
 // grows or shrinks stays centred where the design caption was. It never
-// leaves its container's width: a caption too wide for it wraps. Captions
-// are plain text (names are pasted, not markup) and cut by CutForDisplay.
+// leaves its container's width: a caption too wide for it wraps, as far
+// down as the room it owns reaches; beyond that it stays on one line drawn
+// shortened with "…", the whole caption in its tooltip and accessible
+// description. Captions are plain text (names are pasted, not markup) and
+// cut by CutForDisplay.
 class AutoSizeLabel : public QLabel {
   Q_OBJECT
  public:
@@ -20,8 +23,12 @@ class AutoSizeLabel : public QLabel {
 
   // Design position, in pixels. The centre of a centred label is taken from
   // the caption it has now. `bounds` spans the container's usable width;
-  // `minimum` keeps a fixed design box as the smallest size.
-  void Place(QPoint topLeft, QRect bounds, QSize minimum = QSize());
+  // `minimum` keeps a fixed design box as the smallest size; `roomHeight`
+  // is how far down from its top the label may grow (0: no limit).
+  void Place(QPoint topLeft, QRect bounds, QSize minimum = QSize(), int roomHeight = 0);
+
+  // True while the caption is drawn shortened.
+  bool Shortened() const { return shortened_; }
 
   // Hides QLabel::setText so that a caption set through this class refits at
   // once; a caption set through a plain QLabel pointer refits when shown.
@@ -32,13 +39,20 @@ class AutoSizeLabel : public QLabel {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  void SetShortened(bool shortened);
+  bool WrapsWithin(int width) const;
+
   Anchor anchor_;
   QPoint topLeft_;
   int centreX_ = 0;
   QRect bounds_;
   QSize minimum_;
+  int roomHeight_ = 0;
+  bool shortened_ = false;
+  QString ownDescription_;  // given by the window, shown again once the caption fits
   // What the last fit was made from and what it gave: showing the label
   // with nothing changed skips laying a long caption out twice more.
   bool fitted_ = false;

@@ -1,13 +1,7 @@
 #include "report/composer.h"
 
-#include "app/windows.h"
-#include "report/autosizelabel.h"
 #include "report/besteffort.h"
-#include "report/frmdisplay.h"
-#include "report/reportview.h"
 #include "report/richtextview.h"
-
-#include <QLabel>
 
 #include <array>
 
@@ -40,18 +34,6 @@ QString FromEngine(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-FrmDisplay* ReportWindow() {
-  FrmDisplay* window = nullptr;
-  BestEffort([&] { window = SharedWindow<FrmDisplay>::Get(); });
-  return window;
-}
-
-void ComposeInto(ReportView* view, const QLabel* signLabel, const QString& titleHeading) {
-  if (view == nullptr) return;
-  const QString caption = signLabel != nullptr ? signLabel->text() : QString();
-  ComposeReport(*view, titleHeading, caption, CurrentSignRecord());
-}
-
 }  // namespace
 
 void ComposeReport(RichTextView& view, const QString& titleHeading, const QString& signCaption,
@@ -74,11 +56,10 @@ void ComposeReport(RichTextView& view, const QString& titleHeading, const QStrin
   }
 }
 
-void ComposeUserReport() {
-  if (FrmDisplay* window = ReportWindow()) ComposeInto(window->RTB(), window->lblGodName(), UserTitleHeading);
+void ComposeUserReport(RichTextView& view, const QString& signCaption, const SignRecord& record) {
+  ComposeReport(view, UserTitleHeading, signCaption, record);
 }
 
-void ComposePartnerReport() {
-  if (FrmDisplay* window = ReportWindow())
-    ComposeInto(window->PartnerRTB(), window->lblPartnerGodName(), PartnerTitleHeading);
+void ComposePartnerReport(RichTextView& view, const QString& signCaption, const SignRecord& record) {
+  ComposeReport(view, PartnerTitleHeading, signCaption, record);
 }

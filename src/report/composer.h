@@ -23,8 +23,7 @@ inline const QString PartnerTitleHeading = QStringLiteral("Your Partner's Egypti
 void ComposeReport(RichTextView& view, const QString& titleHeading, const QString& signCaption,
                    const SignRecord& record);
 
-// The user's report into the report window's RTB, captioned from lblGodName,
-// from the current sign record. Loads the report window (unshown) if needed.
-void ComposeUserReport();
-// The same for the partner: PartnerRTB, lblPartnerGodName.
-void ComposePartnerReport();
+// The user's report under the user's title heading.
+void ComposeUserReport(RichTextView& view, const QString& signCaption, const SignRecord& record);
+// The partner's report under the partner's title heading.
+void ComposePartnerReport(RichTextView& view, const QString& signCaption, const SignRecord& record);

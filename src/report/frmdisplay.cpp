@@ -1,20 +1,18 @@
 #include "report/frmdisplay.h"
 
-#include "app/about.h"
 #include "astro/calendar.h"
-#include "app/exit.h"
-#include "ui/linklabel.h"
-#include "ui/look.h"
-#include "app/startup.h"
-#include "app/windows.h"
 #include "report/autosizelabel.h"
-#include "report/besteffort.h"
+#include "report/captiontabs.h"
+#include "report/composer.h"
 #include "report/pictures.h"
+#include "report/reading.h"
 #include "report/reportview.h"
 #include "report/saveprint.h"
-#include "version.h"
-#include "web/pages.h"
-#include "web/promotion.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+#include "ui/pages.h"
+#include "ui/promotion.h"
+#include "ui/window.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -22,9 +20,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -40,9 +36,7 @@ constexpr int GroupWidth = 11260;
 constexpr int GroupInset = 60;  // keeps auto-sized captions off the group's border
 
 const QColor WindowBackground{94, 94, 94};
-const QColor StripButtonFace{192, 192, 192};
 const QColor SavePrintFace{238, 232, 170};
-const QColor PictureBackground{228, 226, 216};
 // A darker red than pure red, which shows at only 2.5:1 on the light grey.
 const QColor SignRed{160, 0, 0};
 const QColor VerdictText{255, 255, 255};
@@ -53,7 +47,7 @@ QFrame* BlackStrip(QWidget* parent, const QString& name, QRect geometry) {
   auto* strip = new QFrame(parent);
   strip->setObjectName(name);
   strip->setGeometry(geometry);
-  Paint(strip, Qt::black);
+  Paint(strip, Colour::Black);
   return strip;
 }
 
@@ -97,14 +91,15 @@ AutoSizeLabel* Heading(QWidget* group, const QString& name, const QString& capti
 }
 
 // A value label shows its own name until a run writes it, and stays centred
-// where that design caption stood.
-AutoSizeLabel* Value(QWidget* group, const QString& name, int left, int top, double pointSize,
+// where that design caption stood. It owns the room down to the next row of
+// headings (`roomBottom`, twips; 0 for the last row).
+AutoSizeLabel* Value(QWidget* group, const QString& name, int left, int top, int roomBottom, double pointSize,
                      const QColor& colour = QColor(), QRect bounds = GroupBounds()) {
   auto* label = new AutoSizeLabel(name, group, AutoSizeLabel::Anchor::Centre);
   label->setObjectName(name);
   label->setFont(VerdanaFont(pointSize, true));
   if (colour.isValid()) Paint(label, QColor(), colour);
-  label->Place(QPoint(Twips(left), Twips(top)), bounds);
+  label->Place(QPoint(Twips(left), Twips(top)), bounds, QSize(), roomBottom > 0 ? Twips(roomBottom) - Twips(top) : 0);
   return label;
 }
 
@@ -128,11 +123,7 @@ void AddPage(QTabWidget* tabs, QGroupBox* group, const QString& caption) {
 }  // namespace
 
 FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("frmDisplay"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QString::fromLatin1(WindowTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
-  LoadedWindows::Register(this);
+  SetUpTopLevel(this, QStringLiteral("frmDisplay"));
 
   auto* client = new QWidget(this);
   client->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
@@ -145,11 +136,10 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
   BuildTopStrip(client);
   BuildSavePrintPanel(client);
 
-  tabSelect_ = new QTabWidget(client);
+  tabSelect_ = new CaptionTabWidget(client);
   tabSelect_->setObjectName(QStringLiteral("tabSelect"));
   tabSelect_->setGeometry(TwipsRect(0, 620, ClientWidth, 5655));
   tabSelect_->setFont(VerdanaFont(8.25));
-  tabSelect_->setUsesScrollButtons(true);
 
   // The bottom strip overlaps the tab control's lower edge and lies above it.
   BuildBottomStrip(client)->raise();
@@ -200,7 +190,7 @@ QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, Re
   picture->setGeometry(TwipsRect(9360, 480, 1770, 2730));
   picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   picture->setAlignment(Qt::AlignCenter);
-  Paint(picture, PictureBackground);
+  Paint(picture, Colour::PictureBackground);
   // The pictures are in the keyboard order, so a screen reader announces the
   // deity; the frame shows where the focus is.
   picture->setFocusPolicy(Qt::TabFocus);
@@ -224,20 +214,20 @@ QGroupBox* FrmDisplay::BuildSummaryPage() {
   QGroupBox* group = Group(QStringLiteral("Frame6"), QStringLiteral("Egyptian Astrology Compatibility Result"));
 
   Heading(group, QStringLiteral("Label2"), QStringLiteral("Your Name"), 840, 480, 11.25);
-  lblYourName_ = Value(group, QStringLiteral("lblYourName"), 960, 840, 9, QColor(),
+  lblYourName_ = Value(group, QStringLiteral("lblYourName"), 960, 840, 1080, 9, QColor(),
                        GroupBounds(GroupInset, NameColumnRight));
   Heading(group, QStringLiteral("Label3"), QStringLiteral("Your Date Of Birth"), 7920, 480, 11.25);
-  lblYourDateOfBirth_ = Value(group, QStringLiteral("lblYourDateOfBirth"), 8160, 840, 9);
+  lblYourDateOfBirth_ = Value(group, QStringLiteral("lblYourDateOfBirth"), 8160, 840, 1080, 9);
   Heading(group, QStringLiteral("Label6"), QStringLiteral("Your Egyptian Sign"), 4200, 1080, 11.25);
-  lblYourEgyptianSign_ = Value(group, QStringLiteral("lblYourEgyptianSign"), 4110, 1440, 11.25, SignRed);
+  lblYourEgyptianSign_ = Value(group, QStringLiteral("lblYourEgyptianSign"), 4110, 1440, 2280, 11.25, SignRed);
   Heading(group, QStringLiteral("Label4"), QStringLiteral("Your Partner's Name"), 480, 2280, 11.25);
-  lblYourPartnerName_ = Value(group, QStringLiteral("lblYourPartnerName"), 720, 2640, 9, QColor(),
+  lblYourPartnerName_ = Value(group, QStringLiteral("lblYourPartnerName"), 720, 2640, 3000, 9, QColor(),
                               GroupBounds(GroupInset, NameColumnRight));
   Heading(group, QStringLiteral("Label5"), QStringLiteral("Your Partner's Date Of Birth"), 7440, 2280, 11.25);
-  lblYourPartnerDateOfBirth_ = Value(group, QStringLiteral("lblYourPartnerDateOfBirth"), 8055, 2640, 9);
+  lblYourPartnerDateOfBirth_ = Value(group, QStringLiteral("lblYourPartnerDateOfBirth"), 8055, 2640, 3000, 9);
   Heading(group, QStringLiteral("Label7"), QStringLiteral("Your Partner's Egyptian Sign"), 3720, 3000, 11.25);
   lblYourPartnerEgyptianSign_ =
-      Value(group, QStringLiteral("lblYourPartnerEgyptianSign"), 3780, 3360, 11.25, SignRed);
+      Value(group, QStringLiteral("lblYourPartnerEgyptianSign"), 3780, 3360, 4080, 11.25, SignRed);
   Heading(group, QStringLiteral("Label8"), QStringLiteral("Compatibility With Your Partner"), 3465, 4080, 12)
       ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -275,9 +265,9 @@ QFrame* FrmDisplay::BuildBottomStrip(QWidget* parent) {
 
   const QFont bold = VerdanaFont(8.25, true);
   cmdBack_ = Button(strip, QStringLiteral("cmdBack"), QStringLiteral("&Back"), TwipsRect(10200, 240, 930, 345),
-                    bold, StripButtonFace);
+                    bold, Colour::ButtonFace);
   cmExit_ = Button(strip, QStringLiteral("cmExit"), QStringLiteral("&Exit"), TwipsRect(9120, 240, 930, 345), bold,
-                   StripButtonFace);
+                   Colour::ButtonFace);
   connect(cmExit_, &QPushButton::clicked, this, &QWidget::close);
   connect(cmdBack_, &QPushButton::clicked, this, &FrmDisplay::GoBack);
   return strip;
@@ -306,7 +296,6 @@ void FrmDisplay::BuildMenus() {
     action->setObjectName(name);
     return action;
   };
-  auto separator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
@@ -317,61 +306,52 @@ void FrmDisplay::BuildMenus() {
           [this] { PrintReport(RTB_, this); });
   connect(entry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
           &FrmDisplay::GoBack);
-  connect(entry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this, [this] {
-    BeginExit(this);
-    close();
-  });
+  connect(entry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
+          &FrmDisplay::exitRequested);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-  connect(entry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")), &QAction::triggered, this,
-          [] { OpenWebPage(Page::Help); });
-  connect(entry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
-          [] { OpenWebPage(Page::Home); });
-  separator(help, QStringLiteral("mnuFileSep1"));
-  connect(entry(help, QStringLiteral("mnuUpdate"), QStringLiteral("&Check for Software Update")),
-          &QAction::triggered, this, [] { OpenWebPage(Page::Download); });
-  separator(help, QStringLiteral("mnuFileSep2"));
-  connect(entry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")), &QAction::triggered, this,
-          [] { ShowAboutBox(); });
-
-  QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-  donate->setObjectName(QStringLiteral("mnuDonate"));
-  connect(donate, &QAction::triggered, this, [] { OpenWebPage(Page::Donate); });
-
-  QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-  money->setObjectName(QStringLiteral("mkmoney"));
-  // Starts hidden rather than greyed out: a greyed entry would only invite
-  // clicks that do nothing. Its command stays wired for when it is shown.
-  money->setVisible(false);
-  connect(money, &QAction::triggered, this, [] { OpenWebPage(Page::FullyBranded); });
+  QAction* about = AddSharedMenus(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});
+  connect(about, &QAction::triggered, this, &FrmDisplay::aboutRequested);
 }
 
-void FrmDisplay::SetGodPicture(int index) { ShowPicture(picGod_, index); }
+void FrmDisplay::ShowReading(const Reading& reading) {
+  ShowPicture(picGod_, reading.user.picture);
+  lblGodName_->setText(reading.user.caption);
+  RTB_->WriteAll([&] { ComposeUserReport(*RTB_, reading.user.caption, reading.user.record); });
 
-void FrmDisplay::SetPartnerGodPicture(int index) { ShowPicture(picPartnerGod_, index); }
+  ShowPicture(picPartnerGod_, reading.partner.picture);
+  lblPartnerGodName_->setText(reading.partner.caption);
+  PartnerRTB_->WriteAll(
+      [&] { ComposePartnerReport(*PartnerRTB_, reading.partner.caption, reading.partner.record); });
 
-void FrmDisplay::GoBack() {
-  BestEffort([] { ShowMainWindow(); });
-  BestEffort([this] { close(); });
-  BestEffort([] { HideFarewell(); });
+  lblCompatibility_->setText(reading.verdict);
+
+  lblYourName_->setText(reading.user.name);
+  lblYourDateOfBirth_->setText(reading.user.dateLabel);
+  lblYourEgyptianSign_->setText(reading.user.caption);
+  lblYourPartnerName_->setText(reading.partner.name);
+  lblYourPartnerDateOfBirth_->setText(reading.partner.dateLabel);
+  lblYourPartnerEgyptianSign_->setText(reading.partner.caption);
+
+  tabSelect_->SetCaption(0, reading.user.tabCaption);
+  tabSelect_->SetCaption(1, reading.partner.tabCaption);
+  tabSelect_->SetCaption(2, reading.summaryCaption);
+
+  RTB_->SetSelectionStart(0);
+  PartnerRTB_->SetSelectionStart(0);
 }
+
+void FrmDisplay::GoBack() { emit backRequested(); }
 
 void FrmDisplay::showEvent(QShowEvent* event) {
-  if (!centred_) {
-    centred_ = true;
-    if (const QScreen* screen = this->screen()) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(screen->availableGeometry().center());
-      move(frame.topLeft());
-    }
+  if (!placed_) {
+    placed_ = true;
+    PlaceOnScreen(this);
     cmdSave_->setFocus();
   }
   QMainWindow::showEvent(event);
 }
 
 void FrmDisplay::closeEvent(QCloseEvent* event) {
-  BeginExit(this);
+  emit unloading();
   event->accept();
 }

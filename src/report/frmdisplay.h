@@ -3,46 +3,40 @@
 #include <QMainWindow>
 
 class AutoSizeLabel;
+class CaptionTabWidget;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTabWidget;
 class ReportView;
+struct Reading;
 
 // The report window: the user's sign, the partner's sign and the summary on
-// three tabs. The compute command fills it; the window itself only offers
-// navigation, saving and printing.
+// three tabs. It shows a Reading and offers saving and printing; whatever
+// else the user asks for (back, exit, the about box) it says by signal.
 class FrmDisplay : public QMainWindow {
   Q_OBJECT
  public:
   explicit FrmDisplay(QWidget* parent = nullptr);
 
-  // The controls the compute command and the composer write.
-  ReportView* RTB() const { return RTB_; }
-  ReportView* PartnerRTB() const { return PartnerRTB_; }
-  QLabel* picGod() const { return picGod_; }
-  QLabel* picPartnerGod() const { return picPartnerGod_; }
-  AutoSizeLabel* lblGodName() const { return lblGodName_; }
-  AutoSizeLabel* lblPartnerGodName() const { return lblPartnerGodName_; }
-  AutoSizeLabel* lblCompatibility() const { return lblCompatibility_; }
-  AutoSizeLabel* lblYourName() const { return lblYourName_; }
-  AutoSizeLabel* lblYourDateOfBirth() const { return lblYourDateOfBirth_; }
-  AutoSizeLabel* lblYourEgyptianSign() const { return lblYourEgyptianSign_; }
-  AutoSizeLabel* lblYourPartnerName() const { return lblYourPartnerName_; }
-  AutoSizeLabel* lblYourPartnerDateOfBirth() const { return lblYourPartnerDateOfBirth_; }
-  AutoSizeLabel* lblYourPartnerEgyptianSign() const { return lblYourPartnerEgyptianSign_; }
-  QTabWidget* tabSelect() const { return tabSelect_; }
-
-  // Shows deity picture `index` (1 to 12) in picGod / picPartnerGod; the
-  // label's "pictureIndex" property keeps the number. Out of range: no change.
-  void SetGodPicture(int index);
-  void SetPartnerGodPicture(int index);
+  // Fills every value of the window from the reading, in the order the
+  // compute command has always written them: the user's picture, caption
+  // and report, the partner's, the verdict, the summary labels, the tab
+  // captions, and both carets back to the start. Expects empty views, as
+  // a freshly loaded window has; does not show the window.
+  void ShowReading(const Reading& reading);
 
  public slots:
-  // Back to the main window: show it, unload this window, hide the farewell
-  // window that the unload brought up. A failing step is skipped silently.
+  // Back to the main window (cmdBack, mnuBack).
   void GoBack();
+
+ signals:
+  void backRequested();
+  // The File menu's Exit: the exit sequence for this window.
+  void exitRequested();
+  void aboutRequested();
+  // The window is being unloaded, whatever closed it.
+  void unloading();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -58,7 +52,7 @@ class FrmDisplay : public QMainWindow {
   QFrame* BuildSavePrintPanel(QWidget* parent);
   void BuildMenus();
 
-  QTabWidget* tabSelect_ = nullptr;
+  CaptionTabWidget* tabSelect_ = nullptr;
   ReportView* RTB_ = nullptr;
   ReportView* PartnerRTB_ = nullptr;
   QLabel* picGod_ = nullptr;
@@ -76,5 +70,5 @@ class FrmDisplay : public QMainWindow {
   QPushButton* cmdPrint_ = nullptr;
   QPushButton* cmdBack_ = nullptr;
   QPushButton* cmExit_ = nullptr;
-  bool centred_ = false;
+  bool placed_ = false;
 };

@@ -1,5 +1,7 @@
 #include "report/pictures.h"
 
+#include "ui/look.h"
+
 #include "astro/calendar.h"
 
 #include <QLabel>
@@ -19,9 +21,6 @@ static_assert(Stems.size() == SignCount);
 static_assert(PictureIndex(SignName::AmonRa) == 1 && PictureIndex(SignName::TheNile) == 8 &&
               PictureIndex(SignName::Thoth) == DeityPictureCount);
 
-// What the JPEGs were flattened onto, so both renderings look alike.
-const QColor PictureBackground{228, 226, 216};
-
 QString Stem(int index) {
   if (index < 1 || index > DeityPictureCount) return QString();
   return QString::fromLatin1(Stems[static_cast<std::size_t>(index - 1)]);
@@ -31,7 +30,7 @@ QPixmap Rendered(const QString& source, QSize logical, qreal ratio) {
   QSvgRenderer renderer(source);
   if (!renderer.isValid()) return QPixmap();
   QPixmap pixmap(logical * ratio);
-  pixmap.fill(PictureBackground);
+  pixmap.fill(Colour::PictureBackground);  // what the JPEGs were flattened onto
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));

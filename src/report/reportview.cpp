@@ -2,7 +2,7 @@
 
 #include "ui/look.h"
 
-#include <QTextCursor>
+#include <QTextDocument>
 
 ReportView::ReportView(QWidget* parent) : QTextEdit(parent) {
   setReadOnly(true);
@@ -41,4 +41,24 @@ void ReportView::SetSelectionStart(int position) {
 int ReportView::SelectionLength() const {
   const QTextCursor cursor = textCursor();
   return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void ReportView::HoldLayout() {
+  if (isVisible() || layoutHeld_) return;
+  // A document with a null page is not laid out when it changes.
+  heldPageSize_ = document()->pageSize();
+  document()->setPageSize(QSizeF(0, 0));
+  layoutHeld_ = true;
+}
+
+void ReportView::ReleaseLayout() {
+  if (!layoutHeld_) return;
+  layoutHeld_ = false;
+  // Unless a resize has already given it a page of its own.
+  if (document()->pageSize().isNull()) document()->setPageSize(heldPageSize_);
+}
+
+void ReportView::showEvent(QShowEvent* event) {
+  ReleaseLayout();
+  QTextEdit::showEvent(event);
 }

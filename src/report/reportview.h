@@ -3,6 +3,7 @@
 #include "report/richtextview.h"
 
 #include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 
 // One person's report: read-only for the user but selectable, Verdana
@@ -23,6 +24,26 @@ class ReportView : public QTextEdit, public RichTextView {
   void SetSelectionStart(int position);
   int SelectionLength() const;
 
+  // Writes a whole report as one edit. While the view is hidden (its tab is
+  // not the open one) the text is laid out only when the view is first
+  // shown, so filling a window costs no layout of what nobody sees yet.
+  template <class Write>
+  void WriteAll(Write&& write) {
+    HoldLayout();
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    write();
+    edit.endEditBlock();
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void HoldLayout();
+  void ReleaseLayout();
+
   QTextCharFormat style_;
+  bool layoutHeld_ = false;
+  QSizeF heldPageSize_;
 };

@@ -24,6 +24,13 @@ inline const QColor Highlight{0, 0, 128};           // 13, a selection
 inline const QColor HighlightText{255, 255, 255};   // 14
 }  // namespace SysColor
 
+// The program's own colours, each named once for every window.
+namespace Colour {
+inline const QColor Black{0, 0, 0};
+inline const QColor ButtonFace{192, 192, 192};
+inline const QColor PictureBackground{228, 226, 216};  // behind every deity picture, drawn or not
+}  // namespace Colour
+
 // The windows' text size wherever a control does not name another.
 constexpr double WindowTextPoints = 8.25;
 

@@ -1,19 +1,14 @@
 #include "ui/messages.h"
 
+#include "ui/answerseam.h"
 #include "version.h"
 
 #include <QIcon>
-#include <QQueue>
 
 namespace {
-struct Recorder {
-  bool on = false;
-  QQueue<QMessageBox::StandardButton> answers;
-  QList<Messages::Shown> shown;
-};
-Recorder& recorder() {
-  static Recorder r;
-  return r;
+AnswerSeam<Messages::Shown, QMessageBox::StandardButton>& seam() {
+  static AnswerSeam<Messages::Shown, QMessageBox::StandardButton> s;
+  return s;
 }
 
 QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons) {
@@ -28,11 +23,7 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons) {
 QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                     QMessageBox::StandardButtons buttons, Qt::WindowFlags extraFlags) {
   const QString title = QString::fromLatin1(AppTitle);
-  Recorder& r = recorder();
-  if (r.on) {
-    r.shown.append({title, text, icon, buttons});
-    return r.answers.isEmpty() ? FirstButton(buttons) : r.answers.dequeue();
-  }
+  if (seam().Recording()) return seam().Take({title, text, icon, buttons}, FirstButton(buttons));
   QMessageBox box(icon, title, text, buttons, parent);
   box.setWindowFlags(box.windowFlags() | extraFlags);
   // The program's icon, not the desktop's generic one, even with no window
@@ -51,13 +42,8 @@ void Messages::InformationAboveAll(const QString& text) {
   ShowBox(nullptr, QMessageBox::Information, text, QMessageBox::Ok, Qt::WindowStaysOnTopHint);
 }
 
-void Messages::StartRecording() {
-  Recorder& r = recorder();
-  r.on = true;
-  r.answers.clear();
-  r.shown.clear();
-}
-void Messages::StopRecording() { recorder() = Recorder{}; }
-void Messages::QueueAnswer(QMessageBox::StandardButton answer) { recorder().answers.enqueue(answer); }
-const QList<Messages::Shown>& Messages::Recorded() { return recorder().shown; }
-void Messages::ClearRecorded() { recorder().shown.clear(); }
+void Messages::StartRecording() { seam().Start(); }
+void Messages::StopRecording() { seam().Stop(); }
+void Messages::QueueAnswer(QMessageBox::StandardButton answer) { seam().Queue(answer); }
+const QList<Messages::Shown>& Messages::Recorded() { return seam().Recorded(); }
+void Messages::ClearRecorded() { seam().ClearRecorded(); }

@@ -1,19 +1,17 @@
 #include "web/frmfarewell.h"
 
-#include "app/exit.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/messages.h"
-#include "app/windows.h"
+#include "ui/pages.h"
+#include "ui/window.h"
 #include "version.h"
-#include "web/pages.h"
 #include "web/referral.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QScreen>
 
 #include <array>
 #include <string_view>
@@ -67,8 +64,6 @@ const QColor DarkBlue{0, 0, 128};
 const QColor CheckBlue{0, 0, 192};
 const QColor Yellow{255, 255, 0};
 const QColor White{255, 255, 255};
-const QColor Black{0, 0, 0};
-const QColor ButtonFace{212, 208, 200};
 
 QGroupBox* MakeFrame(const QString& caption, QWidget* parent) {
   auto* frame = new QGroupBox(caption, parent);
@@ -94,7 +89,7 @@ class MessageEdit : public QPlainTextEdit {
 QLineEdit* MakeBox(const QString& text, QWidget* parent) {
   auto* box = new QLineEdit(text, parent);
   box->setMaxLength(FrmFarewell::BoxLengthLimit);
-  Paint(box, White, Black);  // not the frame's blue
+  Paint(box, White, Colour::Black);  // not the frame's blue
   box->setFont(VerdanaFont(8.25));
   return box;
 }
@@ -110,30 +105,25 @@ int FrmFarewell::PromotionIndex(double r) {
 }
 
 FrmFarewell::FrmFarewell(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
-  setObjectName(QStringLiteral("frmFarewell"));
-  setAttribute(Qt::WA_DeleteOnClose);
+  SetUpTopLevel(this, QStringLiteral("frmFarewell"));
   // Always on top, but never steals the focus from what the user is doing.
   setAttribute(Qt::WA_ShowWithoutActivating);
-  LoadedWindows::Register(this);
 
-  setWindowTitle(QString::fromLatin1(WindowTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
   setFont(VerdanaFont(8.25));
-  Paint(this, White, Black);
+  Paint(this, White, Colour::Black);
   setFixedSize(Twips(11115), Twips(4725));
   BuildControls();
 
   Label2->setText(PromotionText(PromotionIndex(QRandomGenerator::global()->generateDouble())));
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  PlaceOnScreen(this);
 }
 
 void FrmFarewell::BuildControls() {
   cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
   cmdClose->setObjectName(QStringLiteral("cmdClose"));
   cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
-  connect(cmdClose, &QPushButton::clicked, this, [] { CloseAllAndEnd(); });
+  connect(cmdClose, &QPushButton::clicked, this, &FrmFarewell::endRequested);
 
   Check1 = new QCheckBox(QStringLiteral("Yes! Take me to the Orlenda Discussion Board now, I want to support it."),
                          this);
@@ -162,7 +152,7 @@ void FrmFarewell::BuildControls() {
   Label2->setFont(VerdanaFont(9.75, true));
   Label2->setWordWrap(true);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Paint(Label2, White, Black);
+  Paint(Label2, White, Colour::Black);
 
   Frame2 = MakeFrame(QStringLiteral("Refer A Friend"), this);
   Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -176,7 +166,7 @@ void FrmFarewell::BuildControls() {
   cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
   cmdSubmit->setGeometry(TwipsRect(1920, 1080, 3375, 285));
   cmdSubmit->setFont(VerdanaFont(8.25, true));
-  Paint(cmdSubmit, ButtonFace, Black);  // not the frame's blue
+  Paint(cmdSubmit, SysColor::InactiveBorder, Colour::Black);  // not the frame's blue
   connect(cmdSubmit, &QPushButton::clicked, this, &FrmFarewell::SubmitReferral);
 
   txtEmail = MakeBox(Placeholder::Email, Frame2);
@@ -201,7 +191,7 @@ void FrmFarewell::BuildControls() {
   // Wrapping one pasted megabyte-long line takes minutes; unwrapped it is
   // laid out at once, and the box lies out of sight anyway.
   txtMessage->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Paint(txtMessage, White, Black);
+  Paint(txtMessage, White, Colour::Black);
   txtMessage->setFont(VerdanaFont(8.25));
   txtMessage->setPlainText(InitialMessage);
 
@@ -358,5 +348,5 @@ bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmFarewell::closeEvent(QCloseEvent* event) {
   event->accept();
-  CloseAllAndEnd();
+  emit endRequested();
 }

@@ -38,6 +38,10 @@ class FrmFarewell : public QWidget {
  public slots:
   void SubmitReferral();
 
+ signals:
+  // Exit, or the window closed: the user is done with the program.
+  void endRequested();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;

@@ -1,6 +1,6 @@
 #include "web/referral.h"
 
-#include "web/pages.h"
+#include "ui/pages.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
 #include "web/reminder.h"
 
 #include "ui/messages.h"
-#include "web/pages.h"
+#include "ui/pages.h"
 #include "web/settings.h"
 
 #include <QLocale>

@@ -13,8 +13,8 @@
 
 FrmMain* ShowFreshMainWindow() {
   Messages::StartRecording();
-  LoadedWindows::ResetForTests();
-  FrmMain* form = SharedWindow<FrmMain>::Get();
+  Windows::ResetForTests();
+  FrmMain* form = Windows::Main();
   form->show();
   if (!QTest::qWaitForWindowActive(form)) qWarning("main window not active");
   return form;
@@ -22,9 +22,9 @@ FrmMain* ShowFreshMainWindow() {
 
 void UnloadAllWindows() {
   QList<QPointer<QWidget>> loaded;
-  for (QWidget* window : LoadedWindows::InLoadOrder()) loaded << window;
+  for (QWidget* window : Windows::InLoadOrder()) loaded << window;
   for (const QPointer<QWidget>& window : loaded) delete window.data();
-  LoadedWindows::ResetForTests();
+  Windows::ResetForTests();
   Messages::StopRecording();
 }
 
@@ -51,14 +51,14 @@ QString OkMessage(const QString& text, QMessageBox::Icon icon) {
 }
 
 void EnterPeople(FrmMain* input, const Person& user, const Person& partner) {
-  input->txtName()->clear();
-  input->txtPartnerName()->clear();
-  QTest::keyClicks(input->txtName(), user.typed);
-  QTest::keyClicks(input->txtPartnerName(), partner.typed);
-  input->cmbDate()->setCurrentIndex(user.day - 1);
-  input->cmbMonth()->setCurrentIndex(user.month - 1);
-  input->cmbYear()->setCurrentText(QString::number(user.year));
-  input->cmbPartnerDate()->setCurrentIndex(partner.day - 1);
-  input->cmbPartnerMonth()->setCurrentIndex(partner.month - 1);
-  input->cmbPartnerYear()->setCurrentText(QString::number(partner.year));
+  Child<QLineEdit>(input, "txtName")->clear();
+  Child<QLineEdit>(input, "txtPartnerName")->clear();
+  QTest::keyClicks(Child<QLineEdit>(input, "txtName"), user.typed);
+  QTest::keyClicks(Child<QLineEdit>(input, "txtPartnerName"), partner.typed);
+  Child<QComboBox>(input, "cmbDate")->setCurrentIndex(user.day - 1);
+  Child<QComboBox>(input, "cmbMonth")->setCurrentIndex(user.month - 1);
+  Child<QComboBox>(input, "cmbYear")->setCurrentText(QString::number(user.year));
+  Child<QComboBox>(input, "cmbPartnerDate")->setCurrentIndex(partner.day - 1);
+  Child<QComboBox>(input, "cmbPartnerMonth")->setCurrentIndex(partner.month - 1);
+  Child<QComboBox>(input, "cmbPartnerYear")->setCurrentText(QString::number(partner.year));
 }

@@ -1,0 +1,83 @@
+#include "report/captiontabs.h"
+
+#include "report/autosizelabel.h"
+
+#include <QKeySequence>
+#include <QList>
+#include <QStyle>
+#include <QStyleOptionTab>
+
+#include <algorithm>
+
+namespace {
+// The style draws a tab's text with access-key marks; doubled, an
+// ampersand shows as itself.
+QString Escaped(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+}  // namespace
+
+CaptionTabBar::CaptionTabBar(QWidget* parent) : QTabBar(parent) {
+  setElideMode(Qt::ElideRight);
+  setUsesScrollButtons(true);
+}
+
+QSize CaptionTabBar::NaturalSize(int index) const {
+  // Measured as drawn: the plain caption, not the caption with its
+  // ampersands read as access-key marks.
+  QSize size = QTabBar::tabSizeHint(index);
+  const QString caption = CutForDisplay(tabText(index));
+  const QFontMetrics metrics = fontMetrics();
+  size.rwidth() += metrics.horizontalAdvance(caption) - metrics.size(Qt::TextShowMnemonic, caption).width();
+  return size;
+}
+
+QSize CaptionTabBar::tabSizeHint(int index) const {
+  QSize size = NaturalSize(index);
+  // When the captions are wider together than the bar, the short ones keep
+  // their width and the long ones share what is left, so every tab stays
+  // on the bar and the summary's caption stays whole.
+  const int room = parentWidget() != nullptr ? parentWidget()->width() : width();
+  QList<int> widths;
+  int total = 0;
+  for (int i = 0; i < count(); ++i) {
+    widths.append(i == index ? size.width() : NaturalSize(i).width());
+    total += widths.last();
+  }
+  if (room <= 0 || total <= room) return size;
+  std::sort(widths.begin(), widths.end());
+  int left = room;
+  qsizetype sharing = widths.size();
+  for (const int width : widths) {
+    if (width > left / sharing) break;
+    left -= width;
+    --sharing;
+  }
+  if (sharing > 0) size.setWidth(qMin(size.width(), left / static_cast<int>(sharing)));
+  return size;
+}
+
+void CaptionTabBar::initStyleOption(QStyleOptionTab* option, int tabIndex) const {
+  QTabBar::initStyleOption(option, tabIndex);
+  option->text = CutForDisplay(tabText(tabIndex));
+  const QRect textRect = style()->subElementRect(QStyle::SE_TabBarTabText, option, this);
+  option->text = Escaped(fontMetrics().elidedText(option->text, elideMode(), textRect.width()));
+}
+
+CaptionTabWidget::CaptionTabWidget(QWidget* parent) : QTabWidget(parent) {
+  auto* bar = new CaptionTabBar(this);
+  bar->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));  // the name Qt gives its own
+  setTabBar(bar);
+}
+
+void CaptionTabWidget::SetCaption(int index, const QString& caption) {
+  setTabText(index, caption);
+  setTabToolTip(index, caption);
+  if (QKeySequence::mnemonic(caption).isEmpty()) return;
+  // The tab bar has just grabbed the caption's "access key" as the newest
+  // shortcut. A name's ampersand is a letter: let that shortcut go, or Alt
+  // with the next letter would turn ambiguous with the window's own keys.
+  // Only a shortcut the tab bar owns is released.
+  QTabBar* bar = tabBar();
+  const int probe = bar->grabShortcut(QKeySequence(Qt::Key_F35));
+  bar->releaseShortcut(probe);
+  bar->releaseShortcut(probe - 1);
+}
