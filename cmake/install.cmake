@@ -16,16 +16,16 @@ set(SCARABINE_MAN_SECTION 6)
 
 # The addresses the program itself opens, read from its page table, so the
 # software-centre entry and the manual page name no page the program does not.
-file(READ ${PROJECT_SOURCE_DIR}/src/web/pages.h pages_h)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/web/pages.h)
+file(READ ${PROJECT_SOURCE_DIR}/src/ui/pages.h pages_h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/ui/pages.h)
 function(scarabine_page_key name out)
   if(NOT pages_h MATCHES "PageKey ${name} = QStringLiteral\\(\"([^\"]+)\"\\)")
-    message(FATAL_ERROR "src/web/pages.h has no page key ${name}")
+    message(FATAL_ERROR "src/ui/pages.h has no page key ${name}")
   endif()
   set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
 endfunction()
 if(NOT pages_h MATCHES "SiteRoot\\[\\] = \"([^\"]+)\"")
-  message(FATAL_ERROR "src/web/pages.h has no SiteRoot")
+  message(FATAL_ERROR "src/ui/pages.h has no SiteRoot")
 endif()
 # The product's home, and its pages: "ssd.php?page=" and the key.
 set(SCARABINE_HOMEPAGE "${CMAKE_MATCH_1}scarabine/")

@@ -81,7 +81,7 @@ class TestKeyFilter : public QObject {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, text);
-    for (QLineEdit* edit : {form->txtName(), form->txtPartnerName()}) {
+    for (QLineEdit* edit : {Child<QLineEdit>(form, "txtName"), Child<QLineEdit>(form, "txtPartnerName")}) {
       edit->setFocus();
       QTest::keyClicks(edit, "ann");
       PressKey(edit, key, Qt::KeyboardModifiers(modifiers), text);

@@ -66,7 +66,7 @@ class TestMainWindow : public QObject {
   // The main and report windows' menu bars are drawn in one colour.
   void oneMenuBarColour() {
     QList<QColor> drawn;
-    for (QWidget* window : QList<QWidget*>{form, SharedWindow<FrmDisplay>::Get()}) {
+    for (QWidget* window : QList<QWidget*>{form, Windows::Report()}) {
       QMenuBar* bar = window->findChild<QMenuBar*>();
       // Right of the last entry: the bar's own colour.
       drawn << bar->grab().toImage().pixelColor(bar->width() - 4, bar->height() / 2);

@@ -136,7 +136,7 @@ class TestRoad : public QObject {
     Enter({"ann", 1, 1, 1980}, {"bob", 2, 2, 1970});
     for (int run = 0; run < 20; ++run) {
       PressCompute();
-      QPointer<FrmDisplay> report = SharedWindow<FrmDisplay>::IfLoaded();
+      QPointer<FrmDisplay> report = Windows::ReportIfLoaded();
       QVERIFY(report);
       QVERIFY(QTest::qWaitForWindowActive(report));
       QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
@@ -144,7 +144,7 @@ class TestRoad : public QObject {
       QTRY_COMPARE(QApplication::activeWindow(), input.data());
     }
     input->close();
-    FrmFarewell* farewell = SharedWindow<FrmFarewell>::IfLoaded();
+    FrmFarewell* farewell = Windows::FarewellIfLoaded();
     QVERIFY(farewell && farewell->isVisible());
     QCOMPARE(farewell->focusWidget(), farewell->findChild<QWidget*>(QStringLiteral("cmdClose")));
     const std::pair<const char*, QString> boxes[]{{"txtName", Placeholder::Name},

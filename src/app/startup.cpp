@@ -82,7 +82,7 @@ int RunProgram() {
   if (scriptedMessages) {
     for (const auto& shown : Messages::Recorded())
       std::fprintf(stderr, "message: %s\n", qUtf8Printable(shown.text));
-    if (const FrmMain* window = SharedWindow<FrmMain>::IfLoaded(); window && window->isVisible())
+    if (const FrmMain* window = Windows::MainIfLoaded(); window && window->isVisible())
       std::fputs("shown: frmMain\n", stderr);
   }
   const int status = running ? QApplication::exec() : 0;
