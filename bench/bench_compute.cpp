@@ -4,8 +4,8 @@
 // median of many runs, printed beside its target.
 #include "app/frmmain.h"
 #include "ui/messages.h"
-#include "app/startup.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "astro/calendar.h"
 #include "astro/catalogue.h"
 #include "report/composer.h"
@@ -181,7 +181,8 @@ int main(int argc, char* argv[]) {
   previousHandler = qInstallMessageHandler(QuietHandler);
   Messages::StartRecording();  // a refused input would otherwise wait for a click
 
-  ShowMainWindow();
+  WireWindows();
+  Windows::ShowMain();
   FrmMain* input = Windows::MainIfLoaded();
   QCoreApplication::processEvents();
 

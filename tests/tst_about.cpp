@@ -1,5 +1,6 @@
 #include "app/frmabout.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "support/urlcatcher.h"
 #include "ui/pages.h"
 
@@ -36,6 +37,7 @@ class TestAbout : public QObject {
   }
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() { catcher = new UrlCatcher; }
   void cleanup() {
     delete catcher;

@@ -9,6 +9,7 @@
 #include "ui/linklabel.h"
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "report/frmdisplay.h"
 #include "support/contrastcheck.h"
 #include "support/guitest.h"
@@ -100,6 +101,7 @@ class TestAccessibility : public QObject {
   }
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
     Windows::ResetForTests();

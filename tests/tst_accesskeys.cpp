@@ -11,6 +11,7 @@
 #include "app/frmmain.h"
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "ui/dialogs.h"
 #include "report/frmdisplay.h"
 #include "support/guitest.h"
@@ -64,6 +65,7 @@ class TestAccessKeys : public QObject {
   }
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
     SaveDialog::StartRecording();

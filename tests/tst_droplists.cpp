@@ -3,6 +3,7 @@
 #include "app/frmmain.h"
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "support/contrastcheck.h"
 
 #include <QAbstractItemView>
@@ -18,6 +19,7 @@ class TestDropLists : public QObject {
                                         "cmbPartnerDate", "cmbPartnerMonth", "cmbPartnerYear"};
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
     Windows::ResetForTests();

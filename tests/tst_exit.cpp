@@ -1,6 +1,7 @@
 #include "app/exit.h"
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
 
@@ -75,6 +76,7 @@ class TestExit : public QObject {
   }
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
     catcher = new UrlCatcher;

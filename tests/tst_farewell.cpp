@@ -1,5 +1,6 @@
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
 #include "ui/pages.h"
@@ -40,6 +41,7 @@ class TestFarewell : public QObject {
   }
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
     catcher = new UrlCatcher;

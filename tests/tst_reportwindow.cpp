@@ -1,5 +1,6 @@
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "report/autosizelabel.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
@@ -17,6 +18,7 @@ class TestReportWindow : public QObject {
   QPointer<FrmDisplay> window;
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
     window = Windows::Report();

@@ -2,8 +2,8 @@
 // dates picked, the button pressed, the report read, Back, and again.
 #include "app/frmmain.h"
 #include "ui/messages.h"
-#include "app/startup.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "ui/dialogs.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
@@ -54,9 +54,10 @@ class TestRoad : public QObject {
   }
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
-    ShowMainWindow();
+    Windows::ShowMain();
     input = Windows::MainIfLoaded();
     QVERIFY(input);
   }

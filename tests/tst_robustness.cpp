@@ -3,8 +3,8 @@
 // anything, and says so where the user needs to know.
 #include "app/frmmain.h"
 #include "ui/messages.h"
-#include "app/startup.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "astro/calendar.h"
 #include "astro/verdict.h"
 #include "report/autosizelabel.h"
@@ -198,13 +198,14 @@ class TestRobustness : public QObject {
   }
 
  private slots:
+  void initTestCase() { WireWindows(); }  // as start-up does
   void init() {
     Messages::StartRecording();
     SaveDialog::StartRecording();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath(QStringLiteral("config"))));
-    ShowMainWindow();
+    Windows::ShowMain();
     input = Windows::MainIfLoaded();
     QVERIFY(input);
   }

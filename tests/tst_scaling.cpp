@@ -5,8 +5,8 @@
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "ui/messages.h"
-#include "app/startup.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "report/frmdisplay.h"
 #include "report/pictures.h"
 #include "support/contrastcheck.h"
@@ -83,7 +83,7 @@ class TestScaling : public QObject {
   std::unique_ptr<UrlCatcher> urls;
 
   FrmMain* ShowInput(const Person& user, const Person& partner) {
-    ShowMainWindow();
+    Windows::ShowMain();
     FrmMain* input = Windows::MainIfLoaded();
     EnterPeople(input, user, partner);
     return input;
@@ -97,6 +97,7 @@ class TestScaling : public QObject {
 
  private slots:
   void initTestCase() {
+    WireWindows();  // as start-up does
     QVERIFY(qFuzzyCompare(qApp->devicePixelRatio(), ExpectedRatio()));
     qInfo("device pixel ratio %g", qApp->devicePixelRatio());
   }

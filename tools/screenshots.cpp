@@ -6,8 +6,8 @@
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "ui/messages.h"
-#include "app/startup.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "report/frmdisplay.h"
 #include "web/frmfarewell.h"
 
@@ -96,7 +96,8 @@ int main(int argc, char* argv[]) {
   Camera camera(folder);
   bool ok = true;
 
-  ShowMainWindow();
+  WireWindows();  // as start-up does
+  Windows::ShowMain();
   FrmMain* input = Windows::MainIfLoaded();
   Enter(input);
   ok &= camera.Take(input, QStringLiteral("main"));

@@ -1,10 +1,6 @@
 #include "app/frmmain.h"
 
-#include "app/compute.h"
-#include "app/exit.h"
 #include "app/keyfilter.h"
-#include "app/startup.h"
-#include "app/windows.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/pages.h"
@@ -194,11 +190,11 @@ void FrmMain::BuildMenu() {
   file->setObjectName(QStringLiteral("mnuFile"));
   named(file->menuAction(), "mnuFile");
   connect(named(file->addAction(QStringLiteral("Get My Egyptian Astrology Compatibility")), "mnuAstro"),
-          &QAction::triggered, this, [] { RunCompatibilityCommand(); });
+          &QAction::triggered, this, &FrmMain::computeRequested);
   connect(named(file->addAction(QStringLiteral("E&xit")), "mnuExit"), &QAction::triggered, this, &QWidget::close);
 
   QAction* about = AddSharedMenus(bar, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
-  connect(about, &QAction::triggered, this, [] { Windows::ShowAbout(); });
+  connect(about, &QAction::triggered, this, &FrmMain::aboutRequested);
 }
 
 void FrmMain::BuildControls() {
@@ -249,7 +245,7 @@ void FrmMain::BuildControls() {
   Paint(command1, Colour::ButtonFace, SysColor::MenuText);
   command1->setAutoFillBackground(false);
   command1->setAccessibleDescription(QStringLiteral("Shows both signs and your compatibility in the report window"));
-  connect(command1, &QPushButton::clicked, this, [] { RunCompatibilityCommand(); });
+  connect(command1, &QPushButton::clicked, this, &FrmMain::computeRequested);
   command1_ = command1;
 
   QFrame* frame5 = MakeStrip("Frame5", client, TwipsRect(0, 4920, 6975, 855));
@@ -304,11 +300,6 @@ void FrmMain::FocusUserName() { txtName_->setFocus(); }
 void FrmMain::FocusPartnerName() { txtPartnerName_->setFocus(); }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-  BeginExit(this);
+  emit unloading();
   event->accept();
-}
-
-void ShowMainWindow() {
-  if (Windows::ShutdownBegun()) return;  // no window comes back once shutdown has begun
-  Windows::Main()->show();
 }

@@ -29,6 +29,13 @@ class FrmMain : public QMainWindow {
   void FocusUserName();
   void FocusPartnerName();
 
+ signals:
+  // Command1 or the File menu's compatibility entry.
+  void computeRequested();
+  void aboutRequested();
+  // The window is being unloaded, whatever closed it.
+  void unloading();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include "app/frmmain.h"
 #include "app/instance.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 #include "ui/messages.h"
 #include "web/reminder.h"
 #include "web/settings.h"
@@ -44,6 +45,7 @@ class AfterFirstPaint : public QObject {
 }  // namespace
 
 bool RunStartup() {
+  WireWindows();
   if (!AcquireInstanceLock()) {
     // The running copy is left alone: not raised, not told.
     // Above everything: the running copy's farewell window stays on top.
@@ -55,7 +57,7 @@ bool RunStartup() {
   // disk (the settings file is replaced and synced). Nothing is asked, so it
   // can follow the main window's first frame instead of delaying it.
   if (DecideReminder(ReadSetting(ReminderKey), QDate::currentDate()) == ReminderStep::StoreToday) {
-    ShowMainWindow();
+    Windows::ShowMain();
     if (FrmMain* window = Windows::MainIfLoaded()) {
       new AfterFirstPaint(window, [] {
         RemindAboutUpdate();
@@ -65,7 +67,7 @@ bool RunStartup() {
     }
   }
   RemindAboutUpdate();
-  ShowMainWindow();
+  Windows::ShowMain();
   // The first report window is built while the user types, after the main
   // window's first frame.
   if (FrmMain* window = Windows::MainIfLoaded()) new AfterFirstPaint(window, [] { Windows::PrepareNextReport(); });

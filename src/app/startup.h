@@ -4,8 +4,5 @@
 // once (another copy is already running); otherwise the main window is shown.
 bool RunStartup();
 
-// Shows the main window (loading it on first use), modeless.
-void ShowMainWindow();
-
 // Start-up, the event loop and the clean-up after it; main()'s whole work.
 int RunProgram();

@@ -1,10 +1,7 @@
 #include "app/windows.h"
 
-#include "app/exit.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
-#include "app/startup.h"
-#include "report/besteffort.h"
 #include "report/frmdisplay.h"
 #include "web/frmfarewell.h"
 
@@ -24,6 +21,7 @@ struct Registry {
   QPointer<FrmDisplay> spare;
   bool spareScheduled = false;
   bool shutdown = false;
+  Windows::Wiring wiring;
 };
 
 Registry& registry() {
@@ -35,29 +33,6 @@ void Register(QWidget* window) {
   // Unloaded windows leave null entries; a long session must not pile them up.
   registry().loaded.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
   registry().loaded.append(window);
-}
-
-// Back: show the main window, unload the report window, and hide the
-// farewell window its unload brought up. A failing step is skipped.
-void GoBack(FrmDisplay* report) {
-  QPointer<FrmDisplay> guard(report);
-  BestEffort([] { ShowMainWindow(); });
-  BestEffort([&guard] {
-    if (guard) guard->close();
-  });
-  BestEffort([] { HideFarewell(); });
-  Windows::PrepareNextReport();
-}
-
-void Wire(FrmDisplay* report) {
-  QObject::connect(report, &FrmDisplay::backRequested, report, [report] { GoBack(report); });
-  QObject::connect(report, &FrmDisplay::exitRequested, report, [report] {
-    QPointer<FrmDisplay> guard(report);
-    BeginExit(report);
-    if (guard) guard->close();
-  });
-  QObject::connect(report, &FrmDisplay::aboutRequested, report, [] { Windows::ShowAbout(); });
-  QObject::connect(report, &FrmDisplay::unloading, report, [report] { BeginExit(report); });
 }
 
 // A report window made, polished, laid out, given its native window and
@@ -85,11 +60,19 @@ FrmMain* Windows::Main() {
   if (!r.main) {
     r.main = new FrmMain;
     Register(r.main);
+    if (r.wiring.main) r.wiring.main(r.main);
   }
   return r.main;
 }
 
+void Windows::SetWiring(const Wiring& wiring) { registry().wiring = wiring; }
+
 FrmMain* Windows::MainIfLoaded() { return registry().main; }
+
+void Windows::ShowMain() {
+  if (ShutdownBegun()) return;  // no window comes back once shutdown has begun
+  Main()->show();
+}
 
 FrmDisplay* Windows::Report() {
   Registry& r = registry();
@@ -98,7 +81,7 @@ FrmDisplay* Windows::Report() {
     r.spare = nullptr;
     r.report = window;
     Register(window);
-    Wire(window);
+    if (r.wiring.report) r.wiring.report(window);
   }
   return r.report;
 }
@@ -110,7 +93,7 @@ FrmFarewell* Windows::Farewell() {
   if (!r.farewell) {
     r.farewell = new FrmFarewell;
     Register(r.farewell);
-    QObject::connect(r.farewell, &FrmFarewell::endRequested, r.farewell, [] { CloseAllAndEnd(); });
+    if (r.wiring.farewell) r.wiring.farewell(r.farewell);
   }
   return r.farewell;
 }

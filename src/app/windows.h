@@ -10,12 +10,24 @@ class QWidget;
 
 // The one place that knows the program's windows. Each is one shared
 // instance, created (loaded) on first use and destroyed when unloaded
-// (closed with WA_DeleteOnClose); this is also where their requests are
-// wired to what answers them. Load order is kept for the shutdown.
+// (closed with WA_DeleteOnClose). Load order is kept for the shutdown.
 namespace Windows {
+
+// What answers the windows' requests (compute, exit, Back) sits above this
+// registry, so it is handed in: each window is passed to its hook once, as
+// it is loaded, before anything can show it.
+struct Wiring {
+  void (*main)(FrmMain*) = nullptr;
+  void (*report)(FrmDisplay*) = nullptr;
+  void (*farewell)(FrmFarewell*) = nullptr;
+};
+void SetWiring(const Wiring& wiring);
 
 FrmMain* Main();
 FrmMain* MainIfLoaded();
+// Shows the main window (loading it on first use), modeless; nothing once
+// shutdown has begun.
+void ShowMain();
 
 // The report window. Loading it takes the one built ahead in idle time
 // when that is ready, or builds one now; either way its views are empty.

@@ -3,6 +3,7 @@
 #include "app/frmmain.h"
 #include "ui/messages.h"
 #include "app/windows.h"
+#include "app/wiring.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 FrmMain* ShowFreshMainWindow() {
   Messages::StartRecording();
   Windows::ResetForTests();
+  WireWindows();  // as start-up does
   FrmMain* form = Windows::Main();
   form->show();
   if (!QTest::qWaitForWindowActive(form)) qWarning("main window not active");

@@ -1,0 +1,50 @@
+#include "app/wiring.h"
+
+#include "app/compute.h"
+#include "app/exit.h"
+#include "app/frmmain.h"
+#include "app/windows.h"
+#include "report/besteffort.h"
+#include "report/frmdisplay.h"
+#include "web/frmfarewell.h"
+
+#include <QPointer>
+
+namespace {
+
+// Back: show the main window, unload the report window, and hide the
+// farewell window its unload brought up. A failing step is skipped.
+void GoBack(FrmDisplay* report) {
+  QPointer<FrmDisplay> guard(report);
+  BestEffort([] { Windows::ShowMain(); });
+  BestEffort([&guard] {
+    if (guard) guard->close();
+  });
+  BestEffort([] { HideFarewell(); });
+  Windows::PrepareNextReport();
+}
+
+void WireMain(FrmMain* input) {
+  QObject::connect(input, &FrmMain::computeRequested, input, [] { RunCompatibilityCommand(); });
+  QObject::connect(input, &FrmMain::aboutRequested, input, [] { Windows::ShowAbout(); });
+  QObject::connect(input, &FrmMain::unloading, input, [input] { BeginExit(input); });
+}
+
+void WireReport(FrmDisplay* report) {
+  QObject::connect(report, &FrmDisplay::backRequested, report, [report] { GoBack(report); });
+  QObject::connect(report, &FrmDisplay::exitRequested, report, [report] {
+    QPointer<FrmDisplay> guard(report);
+    BeginExit(report);
+    if (guard) guard->close();
+  });
+  QObject::connect(report, &FrmDisplay::aboutRequested, report, [] { Windows::ShowAbout(); });
+  QObject::connect(report, &FrmDisplay::unloading, report, [report] { BeginExit(report); });
+}
+
+void WireFarewell(FrmFarewell* farewell) {
+  QObject::connect(farewell, &FrmFarewell::endRequested, farewell, [] { CloseAllAndEnd(); });
+}
+
+}  // namespace
+
+void WireWindows() { Windows::SetWiring({WireMain, WireReport, WireFarewell}); }
