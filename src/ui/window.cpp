@@ -4,11 +4,19 @@
 #include "version.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QLayout>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 void SetUpTopLevel(QWidget* window, const QString& objectName) {
   window->setObjectName(objectName);
@@ -23,12 +31,118 @@ QPoint PlacedTopLeft(QSize frame, const QRect& available) {
           axis(available.top(), available.height(), frame.height())};
 }
 
+namespace {
+
+QScrollArea* FitScroller(QWidget* window) {
+  return window->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Puts the window's fixed-size content into a scroll area filling the
+// window. The controls keep their parent window, so the keyboard order
+// stays as it was; a main window keeps its menu bar outside the scroll area.
+QScrollArea* WrapInScroller(QWidget* window) {
+  auto* scroller = new QScrollArea(window);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setFocusPolicy(Qt::NoFocus);
+  if (auto* main = qobject_cast<QMainWindow*>(window)) {
+    // Moved straight into the scroll area: taking it out first would make it
+    // a window of its own for a moment, and its controls would leave the
+    // window's keyboard order. Moving it also takes it out of the layout.
+    scroller->setWidget(main->centralWidget());
+    main->setCentralWidget(scroller);
+  } else {
+    auto* content = new QWidget(window);
+    content->setFixedSize(window->size());
+    for (QObject* object : window->children()) {
+      auto* child = qobject_cast<QWidget*>(object);
+      if (child == nullptr || child == content || child == scroller || child->isWindow()) continue;
+      const bool hidden = child->isHidden();
+      child->setParent(content);
+      child->setHidden(hidden);
+    }
+    scroller->setWidget(content);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+  }
+  // Tabbing or an access key may land on a control scrolled out of view.
+  QObject::connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget*, QWidget* now) {
+    if (now != nullptr && scroller->widget() != nullptr && scroller->widget()->isAncestorOf(now))
+      scroller->ensureWidgetVisible(now);
+  });
+  return scroller;
+}
+
+// A window whose frame is larger than the area keeps its layout and size
+// inside a scroll area, and the window itself shrinks to the area, so no
+// control is left beyond the screen's edge. Windows that fit are untouched.
+void FitInto(QWidget* window, const QRect& available) {
+  const QSize margins = window->frameGeometry().size() - window->size();
+  const QSize room = available.size() - margins;
+  if (window->width() <= room.width() && window->height() <= room.height()) return;
+  QScrollArea* scroller = FitScroller(window);
+  if (scroller == nullptr) scroller = WrapInScroller(window);
+  // The layout would hold the window at its content's size.
+  if (window->layout() != nullptr) window->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+  QSize fitted = scroller->widget()->size();
+  if (auto* main = qobject_cast<QMainWindow*>(window); main != nullptr && main->menuWidget() != nullptr)
+    fitted.rheight() += main->menuWidget()->sizeHint().height();
+  // A scroll bar along one side takes room the other side then has to find.
+  const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller);
+  if (fitted.width() > room.width()) fitted.rheight() += bar;
+  if (fitted.height() > room.height()) fitted.rwidth() += bar;
+  window->setFixedSize(fitted.boundedTo(room));
+}
+
+void FitAndPlace(QWidget* window, const QRect& available) {
+  FitInto(window, available);
+  // A window's position is its frame's: the title bar and borders count
+  // once the window manager has said how large they are.
+  window->move(PlacedTopLeft(window->frameGeometry().size(), available));
+}
+
+// Until the window manager frames a window its frame is its client area, so
+// a window fitted then may still lose its bottom edge to the title bar. It
+// is fitted once more when it is first shown framed.
+class RefitWhenFramed : public QObject {
+ public:
+  explicit RefitWhenFramed(QWidget* window) : QObject(window), window_(window) {
+    setObjectName(QStringLiteral("refitWhenFramed"));
+    if (window->windowHandle() != nullptr)
+      window->windowHandle()->installEventFilter(this);
+    else
+      window->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    QWindow* handle = window_->windowHandle();
+    if (watched == window_ && event->type() == QEvent::Show && handle != nullptr) {
+      window_->removeEventFilter(this);
+      handle->installEventFilter(this);
+    } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed() &&
+               window_->frameGeometry() != window_->geometry()) {
+      handle->removeEventFilter(this);
+      deleteLater();
+      const QScreen* screen = window_->screen();
+      if (screen != nullptr && !screen->availableGeometry().contains(window_->frameGeometry()))
+        FitAndPlace(window_, screen->availableGeometry());
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace
+
 void PlaceOnScreen(QWidget* window) {
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;
-  // A window's position is its frame's: the title bar and borders count
-  // once the window manager has said how large they are.
-  window->move(PlacedTopLeft(window->frameGeometry().size(), screen->availableGeometry()));
+  FitAndPlace(window, screen->availableGeometry());
+  if (window->frameGeometry() == window->geometry() &&
+      window->findChild<QObject*>(QStringLiteral("refitWhenFramed"), Qt::FindDirectChildrenOnly) == nullptr)
+    new RefitWhenFramed(window);
 }
 
 QAction* AddSharedMenus(QMenuBar* bar, const SharedMenuNames& names) {

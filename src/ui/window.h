@@ -18,7 +18,9 @@ void SetUpTopLevel(QWidget* window, const QString& objectName);
 // not, so the title bar, the menu bar and the top-left controls stay in reach.
 QPoint PlacedTopLeft(QSize frame, const QRect& available);
 
-// Moves the window to that place inside its screen's available area.
+// Moves the window to that place inside its screen's available area. A
+// window larger than that area is first shrunk to it, its fixed layout
+// scrolling inside (a main window's menu bar stays put).
 void PlaceOnScreen(QWidget* window);
 
 // The menus both working windows share after their File menu: Help, then

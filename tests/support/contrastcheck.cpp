@@ -108,11 +108,15 @@ class Checker {
     return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
   }
 
-  // `area` in w's coordinates, limited to what w's container shows.
+  // `area` in w's coordinates, limited to what its containers show (a
+  // scrolled container shows only part of what it holds).
   void Check(const QWidget* w, QRect area, const QString& what) {
-    if (w != window_) area &= w->parentWidget()->rect().translated(-w->pos());
-    if (area.isEmpty()) return;
-    const QRect logical(w->mapTo(window_, area.topLeft()), area.size());
+    QRect logical(w->mapTo(window_, area.topLeft()), area.size());
+    for (const QWidget* c = w; c != window_; c = c->parentWidget()) {
+      const QWidget* container = c->parentWidget();
+      logical &= QRect(container->mapTo(window_, QPoint(0, 0)), container->size());
+    }
+    if (logical.isEmpty()) return;
     const QRect physical(QPoint(qRound(logical.left() * scale_), qRound(logical.top() * scale_)),
                          QSize(qRound(logical.width() * scale_), qRound(logical.height() * scale_)));
     const Reading reading = Read(image_, physical);
