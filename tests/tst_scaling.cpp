@@ -219,6 +219,7 @@ class TestScaling : public QObject {
   void farewell() {
     QFETCH(int, promotion);
     auto* window = new FrmFarewell;
+    const std::unique_ptr<FrmFarewell> owned(window);  // not one of the program's loaded windows
     window->findChild<QLabel*>(QStringLiteral("Label2"))->setText(FrmFarewell::PromotionText(promotion));
     window->show();
     // The message box lies below its frame's edge, never seen.

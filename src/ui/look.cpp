@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <cmath>
-#include <memory>
 
 void InstallFontSubstitutes() {
   static const bool done = [] {
@@ -92,7 +91,7 @@ class ProgramStyle : public QProxyStyle {
       return;
     }
     if (element == PE_PanelLineEdit && HasFocus(option) && qobject_cast<const QLineEdit*>(widget)) {
-      QProxyStyle::drawPrimitive(element, WithoutFocus(option).get(), painter, widget);
+      WithoutFocus(option, [&](const QStyleOption* plain) { QProxyStyle::drawPrimitive(element, plain, painter, widget); });
       // One pixel: a line edit's text comes close to its frame.
       Ring(painter, Inside(option->rect), option->palette.color(QPalette::Text), 1);
       return;
@@ -119,8 +118,7 @@ class ProgramStyle : public QProxyStyle {
       return;
     }
     if (element == CE_PushButton && HasFocus(option)) {
-      const auto plain = WithoutFocus(option);
-      QProxyStyle::drawControl(element, plain.get(), painter, widget);
+      WithoutFocus(option, [&](const QStyleOption* plain) { QProxyStyle::drawControl(element, plain, painter, widget); });
       Ring(painter, Inside(option->rect, 3), option->palette.color(QPalette::ButtonText), 1);
       return;
     }
@@ -162,16 +160,20 @@ class ProgramStyle : public QProxyStyle {
 
   // A copy of the option with the focus taken out, so the base style's own
   // faint focus colour does not compete with the ring.
-  static std::unique_ptr<QStyleOption> WithoutFocus(const QStyleOption* option) {
-    std::unique_ptr<QStyleOption> copy;
+  // Each copy keeps its own type: the option classes have no virtual
+  // destructor, so they cannot be handed out behind a base pointer.
+  template <class Draw>
+  static void WithoutFocus(const QStyleOption* option, Draw draw) {
+    const auto plain = [&draw](auto copy) {
+      copy.state &= ~State_HasFocus;
+      draw(&copy);
+    };
     if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
-      copy = std::make_unique<QStyleOptionButton>(*button);
+      plain(*button);
     else if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
-      copy = std::make_unique<QStyleOptionFrame>(*frame);
+      plain(*frame);
     else
-      copy = std::make_unique<QStyleOption>(*option);
-    copy->state &= ~State_HasFocus;
-    return copy;
+      plain(*option);
   }
 
   // Inside a control's frame, where its own background lies on both sides of

@@ -53,7 +53,9 @@ QScrollArea* WrapInScroller(QWidget* window) {
   } else {
     auto* content = new QWidget(window);
     content->setFixedSize(window->size());
-    for (QObject* object : window->children()) {
+    // A copy: moving a child changes the window's own list of children.
+    const QObjectList children = window->children();
+    for (QObject* object : children) {
       auto* child = qobject_cast<QWidget*>(object);
       if (child == nullptr || child == content || child == scroller || child->isWindow()) continue;
       const bool hidden = child->isHidden();
