@@ -59,7 +59,11 @@ void CaptionTabBar::initStyleOption(QStyleOptionTab* option, int tabIndex) const
   QTabBar::initStyleOption(option, tabIndex);
   option->text = CutForDisplay(tabText(tabIndex));
   const QRect textRect = style()->subElementRect(QStyle::SE_TabBarTabText, option, this);
-  option->text = Escaped(fontMetrics().elidedText(option->text, elideMode(), textRect.width()));
+  // The tab was sized from the caption's rounded width; eliding against the
+  // unrounded one would cut a caption that fits by a fraction of a pixel.
+  if (fontMetrics().horizontalAdvance(option->text) > textRect.width())
+    option->text = fontMetrics().elidedText(option->text, elideMode(), textRect.width());
+  option->text = Escaped(option->text);
 }
 
 CaptionTabWidget::CaptionTabWidget(QWidget* parent) : QTabWidget(parent) {
