@@ -55,7 +55,7 @@ package: deps-package build
 screenshots: deps-screenshots build
 	@for scale in 1 2; do \
 	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=C.UTF-8 LC_ALL=C.UTF-8 \
-	    xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/tools/screenshots docs/screenshots || exit 1; \
+	    xvfb-run -a -s "-screen 0 2560x1600x24" $(BUILD)/tools/screenshots docs/screenshots || exit 1; \
 	done
 
 # Fuzzes the RTF writer and the referral address with clang's libFuzzer,
