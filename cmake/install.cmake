@@ -2,16 +2,12 @@
 # icons, software-centre entry, manual page, copyright) and packages the same
 # tree as a .deb.
 
-include(GNUInstallDirs)
-
 set(SCARABINE_EXECUTABLE scarabine)
 set(SCARABINE_ICON scarabine)
 # The day this version was released; bump it together with the project version.
 set(SCARABINE_RELEASE_DATE 2026-12-08)
 
-# A program for entertainment: Debian files it under Section games, and games
-# live in /usr/games with their manual pages in section 6.
-set(SCARABINE_INSTALL_BINDIR games)
+# Games have their manual pages in section 6.
 set(SCARABINE_MAN_SECTION 6)
 
 # The addresses the program itself opens, read from its page table, so the
@@ -60,11 +56,13 @@ configure_file(packaging/copyright.in ${packaging_out}/copyright @ONLY)
 # beside the program; ours come from the system, and Debian wants no run path.
 set_target_properties(scarabine PROPERTIES INSTALL_RPATH "")
 install(TARGETS scarabine RUNTIME DESTINATION ${SCARABINE_INSTALL_BINDIR})
+install(TARGETS scarabine_print LIBRARY DESTINATION ${SCARABINE_INSTALL_MODULEDIR})
 # A stripped program loses the compiler's notes too, as Debian's dh_strip does it.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SCARABINE_INSTALL_BINDIR}/${SCARABINE_EXECUTABLE}\"
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SCARABINE_INSTALL_MODULEDIR}/$<TARGET_FILE_NAME:scarabine_print>\"
       COMMAND_ERROR_IS_FATAL ANY)
   endif()")
 install(FILES ${SCARABINE_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -2,25 +2,18 @@
 
 #include "ui/messages.h"
 #include "ui/dialogs.h"
+#include "report/printjob.h"
 #include "report/rtfwriter.h"
 #include "version.h"
 
-#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QLibrary>
 #include <QSaveFile>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QTextEdit>
-#include <QTextFrame>
-
-#include <memory>
 
 namespace {
 
@@ -35,34 +28,21 @@ bool MayReplace(QWidget* parent, const QString& fileName) {
          QMessageBox::Yes;
 }
 
-// Lays the document out on the printer's pages and paints them. False when
-// the printer cannot start or take another page; QTextDocument::print would
-// fail silently there.
-bool PrintDocument(const QTextDocument& source, QPrinter& printer) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-
-  const std::unique_ptr<QTextDocument> doc(source.clone());
-  QAbstractTextDocumentLayout* layout = doc->documentLayout();
-  layout->setPaintDevice(&printer);
-  // Frame margins are in screen pixels; the layout scales them to the printer.
-  const qreal margin = 2 / 2.54 * 96;  // 2 cm
-  QTextFrameFormat frame = doc->rootFrame()->frameFormat();
-  frame.setMargin(margin);
-  doc->rootFrame()->setFrameFormat(frame);
-  const QSizeF page(printer.width(), printer.height());
-  doc->setPageSize(page);
-
-  for (int i = 0; i < doc->pageCount(); ++i) {
-    if (i > 0 && !printer.newPage()) return false;
-    painter.save();
-    painter.translate(0, -i * page.height());
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = QRectF(QPointF(0, i * page.height()), page);
-    layout->draw(&painter, context);
-    painter.restore();
-  }
-  return painter.end();
+// The print module, loaded once, on the first Print. It is looked for
+// beside the program (a build tree, Windows, macOS), then where a Linux
+// install puts it. Nothing else loads code from elsewhere.
+RunPrintJobFunction LoadPrintModule(QString* reason) {
+  static RunPrintJobFunction entry = nullptr;
+  if (entry) return entry;
+  const QDir here(QCoreApplication::applicationDirPath());
+  const QString name = QStringLiteral(SCARABINE_PRINT_MODULE);
+  QString candidate = here.filePath(name);
+  if (!QFileInfo(candidate).isFile()) candidate = here.filePath(QStringLiteral(SCARABINE_PRINT_MODULE_DIR "/") + name);
+  QLibrary module(QDir::cleanPath(candidate));
+  entry = reinterpret_cast<RunPrintJobFunction>(module.resolve(RunPrintJobSymbol));
+  // Kept loaded: QLibrary's destructor leaves the module in place.
+  if (!entry && reason) *reason = module.errorString();
+  return entry;
 }
 
 }  // namespace
@@ -131,27 +111,18 @@ void SaveReport(QTextEdit* view, QWidget* parent) {
 
 void PrintReport(QTextEdit* view, QWidget* parent) {
   if (!view) return;
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, parent);
-  const bool hasSelection = view->textCursor().hasSelection();
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
-  dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
-  if (!PrintDialog::Exec(dialog)) return;
-
-  bool printed = false;
-  if (hasSelection && printer.printRange() == QPrinter::Selection) {
-    QTextDocument selection;
-    selection.setDefaultFont(view->document()->defaultFont());
-    QTextCursor(&selection).insertFragment(view->textCursor().selection());
-    printed = PrintDocument(selection, printer);
-  } else {
-    printed = PrintDocument(*view->document(), printer);
+  QString reason;
+  const RunPrintJobFunction run = LoadPrintModule(&reason);
+  if (!run) {
+    Messages::Error(parent, QStringLiteral("The report could not be printed: printing is not installed.\n\n%1")
+                                .arg(reason));
+    return;
   }
-  if (!printed) {
-    const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                             : QDir::toNativeSeparators(printer.outputFileName());
-    Messages::Error(parent, where.isEmpty() ? QStringLiteral("The report could not be printed.")
-                                            : QStringLiteral("The report could not be printed on %1.").arg(where));
-  }
+  PrintJob job{view, parent, [](const PrintDialog::Shown& shown) { return PrintDialog::Scripted(shown); }};
+  PrintResult result;
+  run(job, result);
+  if (result.outcome != PrintResult::Outcome::Failed) return;
+  Messages::Error(parent, result.printer.isEmpty()
+                              ? QStringLiteral("The report could not be printed.")
+                              : QStringLiteral("The report could not be printed on %1.").arg(result.printer));
 }

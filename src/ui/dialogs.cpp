@@ -3,8 +3,6 @@
 #include "ui/answerseam.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
@@ -14,12 +12,8 @@ AnswerSeam<SaveDialog::Shown, QString>& saveSeam() {
   return s;
 }
 
-struct PrintAnswer {
-  QDialog::DialogCode code = QDialog::Rejected;
-  PrintDialog::PrinterSetup setup;
-};
-AnswerSeam<PrintDialog::Shown, PrintAnswer>& printSeam() {
-  static AnswerSeam<PrintDialog::Shown, PrintAnswer> s;
+AnswerSeam<PrintDialog::Shown, PrintDialog::Answer>& printSeam() {
+  static AnswerSeam<PrintDialog::Shown, PrintDialog::Answer> s;
   return s;
 }
 
@@ -42,22 +36,14 @@ void SaveDialog::SetNextFileName(const QString& fileName) { saveSeam().Queue(fil
 void SaveDialog::SetNextCancel() { saveSeam().Queue(QString()); }
 const QList<SaveDialog::Shown>& SaveDialog::Recorded() { return saveSeam().Recorded(); }
 
-bool PrintDialog::Exec(QPrintDialog& dialog) {
-  if (printSeam().Recording()) {
-    const PrintAnswer answer = printSeam().Take({dialog.testOption(QAbstractPrintDialog::PrintSelection),
-                                                 dialog.printRange() == QAbstractPrintDialog::Selection,
-                                                 dialog.testOption(QAbstractPrintDialog::PrintPageRange)},
-                                                PrintAnswer{});
-    if (answer.code != QDialog::Accepted) return false;
-    if (answer.setup) answer.setup(*dialog.printer());
-    return true;
-  }
-  return dialog.exec() == QDialog::Accepted;
+std::optional<PrintDialog::Answer> PrintDialog::Scripted(const Shown& shown) {
+  if (!printSeam().Recording()) return std::nullopt;
+  return printSeam().Take(shown, Answer{});
 }
 
 void PrintDialog::StartRecording() { printSeam().Start(); }
 void PrintDialog::StopRecording() { printSeam().Stop(); }
 void PrintDialog::SetNextAnswer(QDialog::DialogCode answer, PrinterSetup setup) {
-  printSeam().Queue({answer, std::move(setup)});
+  printSeam().Queue(Answer{answer, std::move(setup)});
 }
 const QList<PrintDialog::Shown>& PrintDialog::Recorded() { return printSeam().Recorded(); }

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QFileDialog;
-class QPrintDialog;
 class QPrinter;
 
 // The Save As dialog. The program shows the real dialog; tests switch on
@@ -36,7 +36,8 @@ class SaveDialog {
 
 // The Print dialog, with the same kind of seam. A queued answer may come
 // with a step that sets up the printer as the user would in the dialog
-// (a test points it at a PDF file).
+// (a test points it at a PDF file). The dialog itself is shown by the print
+// module, which asks the seam first; so this needs no print support.
 class PrintDialog {
  public:
   struct Shown {
@@ -45,9 +46,15 @@ class PrintDialog {
     bool pageRangeOffered;
   };
   using PrinterSetup = std::function<void(QPrinter&)>;
+  struct Answer {
+    QDialog::DialogCode code = QDialog::Rejected;
+    PrinterSetup setup;
+  };
 
-  // Runs the dialog; true when the user chose to print.
-  static bool Exec(QPrintDialog& dialog);
+  // While recording: records how the dialog was set up and returns the
+  // queued answer (Cancel when none is queued). Otherwise nothing, and the
+  // real dialog is shown to the user.
+  static std::optional<Answer> Scripted(const Shown& shown);
 
   static void StartRecording();
   static void StopRecording();

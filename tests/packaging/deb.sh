@@ -21,10 +21,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] && [ -n "$(field Section)" ] || fail "maintainer or section missing"
 
 # dpkg-shlibdeps derived the libraries with their least versions (Qt's SVG
-# library brings the SVG plugins along); only the font is named by hand.
+# library brings the SVG plugins along; print support is needed by the print
+# module alone, which the program loads itself); only the fonts are named by hand.
 depends=$(field Depends)
 entries() { tr ',' '\n' <<<"$depends" | sed 's/^ *//'; }
-for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
+for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
   entries | grep -Eq "^$lib \(>= [^)]+\)$" || fail "Depends lacks a derived $lib: $depends"
   [ "$(entries | grep -Ec "^$lib( |$)")" = 1 ] || fail "Depends names $lib more than once: $depends"
 done
@@ -33,7 +34,9 @@ entries | grep -Fxq fonts-liberation || fail "Depends lacks fonts-liberation: $d
 dpkg -x "$deb" "$scratch/root" || fail "dpkg -x failed"
 check_tree "$scratch/root"
 program=$scratch/root/usr/$SCARABINE_INSTALL_BINDIR/$SCARABINE_EXECUTABLE
-file -b "$program" | grep -q ', stripped' || fail "packaged program keeps its debug info"
+for elf in "$program" "$scratch/root/usr/$SCARABINE_PRINT_MODULE"; do
+  file -b "$elf" | grep -q ', stripped' || fail "packaged $(basename "$elf") keeps its debug info"
+done
 
 if [ "$SCARABINE_SHIPPABLE" != 1 ]; then
   echo "$(basename "$deb") complete; hardening and lintian are checked on optimised builds without sanitizers"
@@ -47,7 +50,7 @@ fi
 # check counts wherever the start-up files allow it.
 skip=()
 readelf -n "$(c++ -print-file-name=crti.o)" | grep -q 'x86 feature: IBT, SHSTK' || skip=(--nocfprotection)
-hardening=$(hardening-check "${skip[@]}" "$program") || fail "hardening-check:"$'\n'"$hardening"
+hardening=$(hardening-check "${skip[@]}" "$program" "$scratch/root/usr/$SCARABINE_PRINT_MODULE") || fail "hardening-check:"$'\n'"$hardening"
 ! grep -v '(ignored)$' <<<"$hardening" | grep -q ': no' || fail "hardening-check:"$'\n'"$hardening"
 
 # No error and no warning; a tag the package overrides carries its reason

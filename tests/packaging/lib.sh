@@ -1,7 +1,7 @@
 # Shared by the packaging tests: fail loudly, and check an installed tree.
 # Expects SCARABINE_SOURCE_DIR, SCARABINE_VERSION, SCARABINE_APP_ID,
-# SCARABINE_ICON, SCARABINE_EXECUTABLE, SCARABINE_INSTALL_BINDIR and
-# SCARABINE_MAN_SECTION from CTest.
+# SCARABINE_ICON, SCARABINE_EXECUTABLE, SCARABINE_INSTALL_BINDIR,
+# SCARABINE_PRINT_MODULE and SCARABINE_MAN_SECTION from CTest.
 set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -10,7 +10,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/scarabine-packaging.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 
-# Checks the tree under ROOT/usr: exactly the program, its launcher, its
+# Checks the tree under ROOT/usr: exactly the program, its print module, its launcher, its
 # software-centre entry, its icons, its manual page and what Debian wants in
 # its doc folder, each valid and each where a desktop looks.
 check_tree() {
@@ -22,7 +22,7 @@ check_tree() {
   local man=share/man/man$SCARABINE_MAN_SECTION/$SCARABINE_EXECUTABLE.$SCARABINE_MAN_SECTION.gz
   local doc=share/doc/$SCARABINE_EXECUTABLE
 
-  local expected=("$program" "$desktop" "$metainfo" "$icons/scalable/apps/$SCARABINE_ICON.svg" "$man"
+  local expected=("$program" "$SCARABINE_PRINT_MODULE" "$desktop" "$metainfo" "$icons/scalable/apps/$SCARABINE_ICON.svg" "$man"
                   "$doc/copyright" "$doc/changelog.gz" "share/lintian/overrides/$SCARABINE_EXECUTABLE")
   local png size
   for png in "$SCARABINE_SOURCE_DIR"/assets/icon/hicolor/*/apps/"$SCARABINE_ICON".png; do
@@ -35,6 +35,7 @@ check_tree() {
 
   [ -x "$usr/$program" ] || fail "program not executable"
   file -b "$usr/$program" | grep -q '^ELF .* executable' || fail "program is not an ELF executable"
+  file -b "$usr/$SCARABINE_PRINT_MODULE" | grep -q '^ELF .* shared object' || fail "print module is not an ELF shared object"
 
   # Desktop environments want at least 48x48 in hicolor; every bitmap must be the size its folder says.
   [ -f "$usr/$icons/48x48/apps/$SCARABINE_ICON.png" ] || fail "no 48x48 icon"
