@@ -7,7 +7,6 @@
 #include "app/wiring.h"
 #include "ui/messages.h"
 #include "web/reminder.h"
-#include "web/settings.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,17 +55,19 @@ bool RunStartup() {
   // A first start only remembers today's date, and that write waits for the
   // disk (the settings file is replaced and synced). Nothing is asked, so it
   // can follow the main window's first frame instead of delaying it.
-  if (DecideReminder(ReadSetting(ReminderKey), QDate::currentDate()) == ReminderStep::StoreToday) {
+  const QDate today = QDate::currentDate();
+  const ReminderStep step = PendingReminder(today);
+  if (step == ReminderStep::StoreToday) {
     Windows::ShowMain();
     if (FrmMain* window = Windows::MainIfLoaded()) {
-      new AfterFirstPaint(window, [] {
-        RemindAboutUpdate();
+      new AfterFirstPaint(window, [today] {
+        CarryOutReminder(ReminderStep::StoreToday, today);
         Windows::PrepareNextReport();
       });
       return true;
     }
   }
-  RemindAboutUpdate();
+  CarryOutReminder(step, today);
   Windows::ShowMain();
   // The first report window is built while the user types, after the main
   // window's first frame.

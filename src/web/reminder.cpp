@@ -42,10 +42,12 @@ ReminderStep DecideReminder(const QString& stored, const QDate& today) {
   return (days < -QuietDays || days > QuietDays) ? ReminderStep::Ask : ReminderStep::Nothing;
 }
 
-void RemindAboutUpdate() { RemindAboutUpdate(QDate::currentDate()); }
+ReminderStep PendingReminder(const QDate& today) { return DecideReminder(ReadSetting(ReminderKey), today); }
 
-void RemindAboutUpdate(const QDate& today) {
-  switch (DecideReminder(ReadSetting(ReminderKey), today)) {
+void RemindAboutUpdate(const QDate& today) { CarryOutReminder(PendingReminder(today), today); }
+
+void CarryOutReminder(ReminderStep step, const QDate& today) {
+  switch (step) {
     case ReminderStep::Nothing:
       return;
     case ReminderStep::StoreToday:

@@ -27,8 +27,13 @@ QString StoredDateText(const QDate& date);
 // The pure decision: no clock, no store, no window.
 ReminderStep DecideReminder(const QString& stored, const QDate& today);
 
-// Once per start-up, before the main window: may ask one Yes/No question and
-// open the download page. Failures of the store or the browser are ignored.
-void RemindAboutUpdate();
-// The same with an injected "today".
+// What the stored date asks for today.
+ReminderStep PendingReminder(const QDate& today);
+
+// Carries out that step: may ask one Yes/No question and open the download
+// page, and remembers today unless the step is Nothing. Failures of the
+// store or the browser are ignored.
+void CarryOutReminder(ReminderStep step, const QDate& today);
+
+// Both, once per start-up, before the main window.
 void RemindAboutUpdate(const QDate& today);
