@@ -28,8 +28,8 @@ test=(
 package=(dpkg-dev file)
 tidy=(clang-tidy)
 screenshots=(xvfb xauth)
-# Start-up times, instruction counts and peak memory.
-bench=(hyperfine time valgrind)
+# Instruction counts (bench/sidebyside times the starts and reads their memory itself).
+bench=(valgrind)
 fuzz=(clang libclang-rt-dev)
 
 packages=("${run[@]}")
