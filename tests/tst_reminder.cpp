@@ -1,5 +1,6 @@
 #include "ui/messages.h"
 #include "ui/pages.h"
+#include "ui/program.h"
 #include "web/reminder.h"
 #include "web/settings.h"
 
@@ -70,7 +71,7 @@ class TestReminder : public QObject {
     SaveSettingValue(QStringLiteral("Duration"), QStringLiteral("2026-12-08"));
     QCOMPARE(ReadSetting(QStringLiteral("Duration")), QStringLiteral("2026-12-08"));
 
-    QCOMPARE(SettingsApplicationName(), QStringLiteral("tst_reminder"));
+    QCOMPARE(ProgramFileName(), QStringLiteral("tst_reminder"));
     QCOMPARE(SettingsFilePath(), folder->filePath(QStringLiteral("Orlenda/tst_reminder.ini")));
     QVERIFY(QFile::exists(SettingsFilePath()));
     QSettings raw(SettingsFilePath(), QSettings::IniFormat);

@@ -27,6 +27,7 @@ void Print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text)
 }  // namespace
 
 bool AsksOnlyForText(int argc, char* argv[]) {
+  if (argc < 2) return false;  // a plain start, the usual one
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
   QCommandLineParser parser;
@@ -38,6 +39,7 @@ bool AsksOnlyForText(int argc, char* argv[]) {
 }
 
 std::optional<int> AnswerCommandLine(const QStringList& arguments) {
+  if (arguments.size() < 2) return std::nullopt;
   QCommandLineParser parser;
   const Options options = Define(parser);
   QString error;

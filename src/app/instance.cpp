@@ -1,6 +1,7 @@
 #include "app/instance.h"
 
-#include <QCoreApplication>
+#include "ui/program.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,12 +22,7 @@
 #endif
 
 namespace {
-QString ProgramName() {
-  const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-  return name.isEmpty() ? QStringLiteral("scarabine") : name;
-}
-
-QString LockFileName() { return ProgramName() + QStringLiteral(".lock"); }
+QString LockFileName() { return ProgramFileName() + QStringLiteral(".lock"); }
 }  // namespace
 
 QString InstanceLockPath() {
@@ -46,7 +42,7 @@ QString InstanceLockPath() {
 // it is for people only.
 
 QString FallbackInstanceLockPath() {
-  const QString folder = QStringLiteral("%1-%2").arg(ProgramName()).arg(geteuid());
+  const QString folder = QStringLiteral("%1-%2").arg(ProgramFileName()).arg(geteuid());
   return QDir(QDir::tempPath()).filePath(folder + QLatin1Char('/') + LockFileName());
 }
 
@@ -92,7 +88,7 @@ Attempt TryLockIn(int folder, const QByteArray& name, int* held) {
     return busy ? Attempt::HeldByAnother : Attempt::Unusable;
   }
   // Who holds it, in the form other lock files use: process id, program, host.
-  const QByteArray about = QByteArray::number(qint64(getpid())) + '\n' + QFile::encodeName(ProgramName()) + '\n' +
+  const QByteArray about = QByteArray::number(qint64(getpid())) + '\n' + QFile::encodeName(ProgramFileName()) + '\n' +
                            QSysInfo::machineHostName().toUtf8() + '\n';
   if (ftruncate(fd, 0) == 0) {
     [[maybe_unused]] const ssize_t written = pwrite(fd, about.constData(), size_t(about.size()), 0);

@@ -57,21 +57,17 @@ bool RunStartup() {
   // can follow the main window's first frame instead of delaying it.
   const QDate today = QDate::currentDate();
   const ReminderStep step = PendingReminder(today);
-  if (step == ReminderStep::StoreToday) {
-    Windows::ShowMain();
-    if (FrmMain* window = Windows::MainIfLoaded()) {
-      new AfterFirstPaint(window, [today] {
-        CarryOutReminder(ReminderStep::StoreToday, today);
-        Windows::PrepareNextReport();
-      });
-      return true;
-    }
-  }
-  CarryOutReminder(step, today);
+  const bool storeAfterFrame = step == ReminderStep::StoreToday;
+  if (!storeAfterFrame) CarryOutReminder(step, today);
   Windows::ShowMain();
   // The first report window is built while the user types, after the main
   // window's first frame.
-  if (FrmMain* window = Windows::MainIfLoaded()) new AfterFirstPaint(window, [] { Windows::PrepareNextReport(); });
+  if (FrmMain* window = Windows::MainIfLoaded()) {
+    new AfterFirstPaint(window, [storeAfterFrame, today] {
+      if (storeAfterFrame) CarryOutReminder(ReminderStep::StoreToday, today);
+      Windows::PrepareNextReport();
+    });
+  }
   return true;
 }
 

@@ -5,25 +5,13 @@
 #include "astro/calendar.h"
 #include "ui/messages.h"
 
-#include <limits>
-
-namespace {
-// The calendar decides which dates exist. Positions beyond what its 16-bit
-// positions hold cannot come from a pick and are no date either.
-bool HasSign(int monthPosition, int dayPosition) {
-  constexpr int Low = std::numeric_limits<std::int16_t>::min();
-  constexpr int High = std::numeric_limits<std::int16_t>::max();
-  if (monthPosition < Low || monthPosition > High || dayPosition < Low || dayPosition > High) return false;
-  return FindSign(static_cast<std::int16_t>(monthPosition), static_cast<std::int16_t>(dayPosition)).has_value();
-}
-}  // namespace
-
 InputCheck CheckInput(bool userNameEmpty, bool partnerNameEmpty, int userMonth, int userDay, int partnerMonth,
                       int partnerDay) {
   if (userNameEmpty) return InputCheck::UserNameEmpty;
   if (partnerNameEmpty) return InputCheck::PartnerNameEmpty;
-  if (!HasSign(userMonth, userDay)) return InputCheck::UserDateImpossible;
-  if (!HasSign(partnerMonth, partnerDay)) return InputCheck::PartnerDateImpossible;
+  // The calendar decides which dates exist.
+  if (!FindSignAt(userMonth, userDay)) return InputCheck::UserDateImpossible;
+  if (!FindSignAt(partnerMonth, partnerDay)) return InputCheck::PartnerDateImpossible;
   return InputCheck::Passed;
 }
 

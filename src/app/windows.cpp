@@ -53,17 +53,21 @@ void BuildSpare() {
 // After this long without a compute the program counts as idle.
 constexpr int SpareDelayMs = 50;
 
+// Loads the window into its slot on first use (a window made ahead, if one
+// is given, or a new one), counts it as loaded and hands it to its wiring.
+template <class Window>
+Window* LoadOnce(QPointer<Window>& slot, void (*wire)(Window*), Window* madeAhead = nullptr) {
+  if (!slot) {
+    slot = madeAhead ? madeAhead : new Window;
+    Register(slot);
+    if (wire) wire(slot);
+  }
+  return slot;
+}
+
 }  // namespace
 
-FrmMain* Windows::Main() {
-  Registry& r = registry();
-  if (!r.main) {
-    r.main = new FrmMain;
-    Register(r.main);
-    if (r.wiring.main) r.wiring.main(r.main);
-  }
-  return r.main;
-}
+FrmMain* Windows::Main() { return LoadOnce(registry().main, registry().wiring.main); }
 
 void Windows::SetWiring(const Wiring& wiring) { registry().wiring = wiring; }
 
@@ -76,38 +80,19 @@ void Windows::ShowMain() {
 
 FrmDisplay* Windows::Report() {
   Registry& r = registry();
-  if (!r.report) {
-    FrmDisplay* window = r.spare ? r.spare.data() : new FrmDisplay;
-    r.spare = nullptr;
-    r.report = window;
-    Register(window);
-    if (r.wiring.report) r.wiring.report(window);
-  }
-  return r.report;
+  if (r.report) return r.report;
+  FrmDisplay* ready = r.spare;
+  r.spare = nullptr;
+  return LoadOnce(r.report, r.wiring.report, ready);
 }
 
 FrmDisplay* Windows::ReportIfLoaded() { return registry().report; }
 
-FrmFarewell* Windows::Farewell() {
-  Registry& r = registry();
-  if (!r.farewell) {
-    r.farewell = new FrmFarewell;
-    Register(r.farewell);
-    if (r.wiring.farewell) r.wiring.farewell(r.farewell);
-  }
-  return r.farewell;
-}
+FrmFarewell* Windows::Farewell() { return LoadOnce(registry().farewell, registry().wiring.farewell); }
 
 FrmFarewell* Windows::FarewellIfLoaded() { return registry().farewell; }
 
-FrmAbout* Windows::About() {
-  Registry& r = registry();
-  if (!r.about) {
-    r.about = new FrmAbout;
-    Register(r.about);
-  }
-  return r.about;
-}
+FrmAbout* Windows::About() { return LoadOnce<FrmAbout>(registry().about, nullptr); }
 
 FrmAbout* Windows::AboutIfLoaded() { return registry().about; }
 

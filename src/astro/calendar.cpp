@@ -1,5 +1,7 @@
 #include "astro/calendar.h"
 
+#include <limits>
+
 namespace {
 
 struct CalendarRow {
@@ -116,4 +118,11 @@ std::optional<SignMatch> FindSign(std::int16_t monthPosition, std::int16_t dayPo
     if (r.month == month && day >= r.firstDay && day <= r.lastDay) return SignMatch{r.sign, r.caption};
   }
   return std::nullopt;
+}
+
+std::optional<SignMatch> FindSignAt(int monthPosition, int dayPosition) {
+  constexpr int Low = std::numeric_limits<std::int16_t>::min();
+  constexpr int High = std::numeric_limits<std::int16_t>::max();
+  if (monthPosition < Low || monthPosition > High || dayPosition < Low || dayPosition > High) return std::nullopt;
+  return FindSign(static_cast<std::int16_t>(monthPosition), static_cast<std::int16_t>(dayPosition));
 }

@@ -36,3 +36,6 @@ struct SignMatch {
 // Month and day are 0-based list positions (month 0 is January, day 0 is day 1).
 // Returns nothing for a pair that falls in no calendar row, whatever the input.
 std::optional<SignMatch> FindSign(std::int16_t monthPosition, std::int16_t dayPosition);
+// The same for positions as a list hands them out: beyond 16 bits no
+// position is a list's, and none falls in a row.
+std::optional<SignMatch> FindSignAt(int monthPosition, int dayPosition);

@@ -3,13 +3,6 @@
 #include <QPainter>
 #include <QStyle>
 
-QString CutForDisplay(const QString& text, qsizetype limit) {
-  if (text.size() <= limit) return text;
-  qsizetype keep = limit;
-  if (text.at(keep - 1).isHighSurrogate()) --keep;  // never half a character
-  return text.left(keep) + QChar(0x2026);
-}
-
 AutoSizeLabel::AutoSizeLabel(const QString& text, QWidget* parent, Anchor anchor)
     : QLabel(CutForDisplay(text), parent), anchor_(anchor) {
   setTextFormat(Qt::PlainText);

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QLabel>
+#include "report/displaytext.h"
 
-// Text cut to what any window could show, with an ellipsis when cut: a
-// pasted name of a megabyte would otherwise be laid out whole on every fit.
-QString CutForDisplay(const QString& text, qsizetype limit = 1024);
+#include <QLabel>
 
 // A label that sizes itself to its caption whenever the caption is set.
 // Anchored at its left edge, or on a fixed centre so that a caption that

@@ -1,6 +1,6 @@
 #include "report/captiontabs.h"
 
-#include "report/autosizelabel.h"
+#include "report/displaytext.h"
 
 #include <QKeySequence>
 #include <QList>

@@ -16,7 +16,7 @@ class QTextEdit;
 class QWidget;
 
 struct PrintJob {
-  QTextEdit* view = nullptr;
+  QTextEdit* view = nullptr;  // never null
   QWidget* parent = nullptr;
   // Asked before the dialog is shown; an answer replaces the user's.
   std::function<std::optional<PrintDialog::Answer>(const PrintDialog::Shown&)> scripted;

@@ -65,7 +65,6 @@ bool ChosenToPrint(QPrintDialog& dialog, const PrintJob& job) {
 extern "C" Q_DECL_EXPORT void scarabine_run_print_job(const PrintJob& job, PrintResult& result) {
   result = PrintResult{};
   QTextEdit* view = job.view;
-  if (!view) return;
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, job.parent);
   const bool hasSelection = view->textCursor().hasSelection();

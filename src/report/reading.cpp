@@ -1,9 +1,7 @@
 #include "report/reading.h"
 
 #include "astro/verdict.h"
-#include "report/autosizelabel.h"
-
-#include <limits>
+#include "report/displaytext.h"
 
 namespace {
 
@@ -11,14 +9,8 @@ QString FromEngine(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool FitsPosition(int position) {
-  return position >= std::numeric_limits<std::int16_t>::min() && position <= std::numeric_limits<std::int16_t>::max();
-}
-
 std::optional<SideReading> Side(const PersonInput& person) {
-  if (!FitsPosition(person.monthPosition) || !FitsPosition(person.dayPosition)) return std::nullopt;
-  const auto match =
-      FindSign(static_cast<std::int16_t>(person.monthPosition), static_cast<std::int16_t>(person.dayPosition));
+  const auto match = FindSignAt(person.monthPosition, person.dayPosition);
   if (!match) return std::nullopt;
   SideReading side;
   side.sign = match->sign;

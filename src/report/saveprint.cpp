@@ -118,7 +118,7 @@ void PrintReport(QTextEdit* view, QWidget* parent) {
                                 .arg(reason));
     return;
   }
-  PrintJob job{view, parent, [](const PrintDialog::Shown& shown) { return PrintDialog::Scripted(shown); }};
+  const PrintJob job{view, parent, &PrintDialog::Scripted};
   PrintResult result;
   run(job, result);
   if (result.outcome != PrintResult::Outcome::Failed) return;

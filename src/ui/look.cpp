@@ -186,11 +186,10 @@ class ProgramStyle : public QProxyStyle {
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setPen(Qt::NoPen);
     painter->setBrush(colour);
-    const QRect r = rect;
-    painter->drawRect(QRect(r.left(), r.top(), r.width(), width));
-    painter->drawRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width));
-    painter->drawRect(QRect(r.left(), r.top(), width, r.height()));
-    painter->drawRect(QRect(r.right() - width + 1, r.top(), width, r.height()));
+    painter->drawRect(QRect(rect.left(), rect.top(), rect.width(), width));
+    painter->drawRect(QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width));
+    painter->drawRect(QRect(rect.left(), rect.top(), width, rect.height()));
+    painter->drawRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()));
     painter->restore();
   }
 };

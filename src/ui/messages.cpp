@@ -1,6 +1,7 @@
 #include "ui/messages.h"
 
 #include "ui/answerseam.h"
+#include "ui/window.h"
 #include "version.h"
 
 #include <QIcon>
@@ -19,7 +20,6 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons) {
   return QMessageBox::NoButton;
 }
 
-
 QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                     QMessageBox::StandardButtons buttons, Qt::WindowFlags extraFlags) {
   const QString title = QString::fromLatin1(AppTitle);
@@ -28,7 +28,7 @@ QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, con
   box.setWindowFlags(box.windowFlags() | extraFlags);
   // The program's icon, not the desktop's generic one, even with no window
   // of the program open to take it from.
-  box.setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
+  box.setWindowIcon(ProgramIcon());
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 }  // namespace

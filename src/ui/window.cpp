@@ -18,11 +18,13 @@
 #include <QWidget>
 #include <QWindow>
 
+QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icon/scarabine.svg")); }
+
 void SetUpTopLevel(QWidget* window, const QString& objectName) {
   window->setObjectName(objectName);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(QString::fromLatin1(WindowTitle));
-  window->setWindowIcon(QIcon(QStringLiteral(":/icon/scarabine.svg")));
+  window->setWindowIcon(ProgramIcon());
 }
 
 QPoint PlacedTopLeft(QSize frame, const QRect& available) {

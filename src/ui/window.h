@@ -6,8 +6,12 @@
 #include <QString>
 
 class QAction;
+class QIcon;
 class QMenuBar;
 class QWidget;
+
+// The program's icon, for its windows and its message boxes alike.
+QIcon ProgramIcon();
 
 // What every top-level window of the program starts with: its name, the
 // program's title and icon, and deletion when it is unloaded (closed).

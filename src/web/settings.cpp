@@ -1,6 +1,7 @@
 #include "web/settings.h"
 
-#include <QCoreApplication>
+#include "ui/program.h"
+
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -69,14 +70,9 @@ QString UnscrambleText(const QString& scrambled) {
   return out;
 }
 
-QString SettingsApplicationName() {
-  const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-  return base.isEmpty() ? QStringLiteral("scarabine") : base;
-}
-
 QString SettingsFilePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + Organisation +
-         QLatin1Char('/') + SettingsApplicationName() + QStringLiteral(".ini");
+         QLatin1Char('/') + ProgramFileName() + QStringLiteral(".ini");
 }
 
 QString ReadSetting(const QString& key) {

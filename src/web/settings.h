@@ -24,6 +24,3 @@ void SaveSettingValue(const QString& key, const QString& value);
 // Where the store lives.
 QString SettingsFilePath();
 
-// The application name the store is filed under: the executable's name
-// without its extension.
-QString SettingsApplicationName();
