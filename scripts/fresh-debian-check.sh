@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# The README's two commands on the barest Debian 12: a minbase root made by
+# The README's two commands on the barest Debian: a minbase root made by
 # debootstrap, the committed tree copied in, the test command run inside,
 # then the run command on Xvfb until the main window shows.
+#   scripts/fresh-debian-check.sh [SUITE [COMMAND...]]
+# SUITE is bookworm (Debian 12, the default) or trixie (Debian 13). Each
+# COMMAND runs afterwards in the same root, from the tree's top folder, so
+# further checks share what the README's commands installed and built.
 # Needs root (or sudo) for debootstrap, chroot and mount, and about 3 GB free
 # under /tmp. The bare root is cached as a tar (FRESH_CHECK_CACHE, default
-# /tmp/scarabine-fresh-check/bookworm-minbase.tar); each run unpacks a new
+# /tmp/scarabine-fresh-check/SUITE-minbase.tar); each run unpacks a new
 # copy and removes it afterwards (FRESH_CHECK_KEEP=1 keeps it, unmounted,
 # for a look inside).
 set -euo pipefail
@@ -14,11 +18,18 @@ if [ "$(id -u)" -ne 0 ]; then
   exec sudo FRESH_CHECK_CACHE="${FRESH_CHECK_CACHE:-}" FRESH_CHECK_KEEP="${FRESH_CHECK_KEEP:-}" DEBIAN_MIRROR="${DEBIAN_MIRROR:-}" "$0" "$@"
 fi
 
+suite="${1:-bookworm}"
+[ $# -gt 0 ] && shift
+case "$suite" in
+  bookworm|trixie) ;;
+  *) echo "fresh-debian-check: no such suite '$suite' (bookworm or trixie)" >&2; exit 2 ;;
+esac
+extra=("$@")
+
 src="$(cd "$(dirname "$0")/.." && pwd)"
-cache="${FRESH_CHECK_CACHE:-/tmp/scarabine-fresh-check/bookworm-minbase.tar}"
-suite=bookworm
+cache="${FRESH_CHECK_CACHE:-/tmp/scarabine-fresh-check/$suite-minbase.tar}"
 began=$SECONDS
-say() { printf '[fresh-check %4ds] %s\n' $((SECONDS - began)) "$*"; }
+say() { printf '[fresh-check %s %4ds] %s\n' "$suite" $((SECONDS - began)) "$*"; }
 
 # The mirror the host's own apt uses for this suite's main component (deb822
 # .sources first, then one-line lists), so the root sees the same archive.
@@ -126,6 +137,10 @@ say "README's test command: $test_command"
 inside "$test_command" || failed+=("$test_command")
 say "README's run command on Xvfb: $run_command"
 inside "scripts/check-run.sh $run_command" || failed+=("$run_command")
+for command in "${extra[@]}"; do
+  say "then: $command"
+  inside "$command" || failed+=("$command")
+done
 
 if [ ${#failed[@]} -ne 0 ]; then
   say "FAILED on a bare $suite root: ${failed[*]}"
