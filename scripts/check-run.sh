@@ -21,7 +21,7 @@ if [ -z "${SCARABINE_CHECK_RUN_DISPLAY:-}" ]; then
   exec env SCARABINE_CHECK_RUN_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-version="$(sed -n 's/^project(Scarabine VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")"
+version="$(sed -n '1s/^scarabine (\([0-9.]*\)).*/\1/p' "$src/debian/changelog")"
 title="Scarabine v$version"
 timeout="${CHECK_RUN_TIMEOUT:-900}"
 

@@ -24,10 +24,18 @@ desktop_categories=$(sed -n 's/^Categories=//p' "$desktop" | tr ';' '\n' | sed '
 metainfo_categories=$(sed -n 's:.*<category>\(.*\)</category>.*:\1:p' "$metainfo" | sort)
 [ "$desktop_categories" = "$metainfo_categories" ] || fail "categories differ between launcher and metainfo"
 
-# The version is typed once, in CMakeLists.txt; everything else is generated from it.
+# The version is typed once, in debian/changelog; everything else is generated from it.
 pattern="(^|[^0-9.])${SCARABINE_VERSION//./\\.}([^0-9]|$)"
 cd "$SCARABINE_SOURCE_DIR"
-if copies=$(grep -rnE "$pattern" src packaging cmake); then
-  fail "version written out by hand instead of taken from the project:"$'\n'"$copies"
+if copies=$(grep -rnE "$pattern" CMakeLists.txt src packaging cmake); then
+  fail "version written out by hand instead of taken from debian/changelog:"$'\n'"$copies"
 fi
+
+# debian/copyright holds LICENSE in Debian's form: the notice after
+# "Copyright:", the text indented by one space, "." for an empty line.
+notice=$(sed -n 's/^Copyright (c) //p' LICENSE)
+[ -n "$notice" ] && grep -qxF "Copyright: $notice" debian/copyright || fail "debian/copyright lacks \"Copyright: $notice\""
+diff -u <(sed '1,/^Copyright (c) /d' LICENSE | sed '1{/^$/d}') \
+        <(sed '1,/^License: Expat$/d' debian/copyright | sed -e 's/^ //' -e 's/^\.$//') \
+  || fail "the licence text in debian/copyright differs from LICENSE (-LICENSE +debian/copyright)"
 echo "launcher and metainfo valid for version $SCARABINE_VERSION"
