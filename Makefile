@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD  := build/$(PRESET)
 
 DEPS := run test package tidy screenshots bench fuzz
-.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package screenshots fuzz fresh-check soak clean
+.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package package-check screenshots fuzz fresh-check soak clean
 
 $(DEPS:%=deps-%):
 	@scripts/install-deps.sh $(@:deps-%=%)
@@ -47,9 +47,15 @@ tidy: deps-tidy
 	grep -v -e '^clang-tidy' -e 'warnings\? generated\.$$' $(TIDY_LOG) || true; \
 	[ $$rc -eq 0 ] && echo "clang-tidy: clean" || { echo "clang-tidy: warnings above (full log in $(TIDY_LOG))"; exit 1; }
 
-package: deps-package build
-	@cd $(BUILD) && MAKEFLAGS= cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }
-	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack.log
+# The .deb and its -dbgsym through debian/rules (dpkg-buildpackage -b), into build/deb.
+package: deps-package
+	@scripts/build-package.sh build/deb -b
+
+# Debian's checks of the package (both builds, lintian, autopkgtest, piuparts)
+# in a bare root of SUITE (bookworm or trixie), after the README's commands.
+SUITE ?= bookworm
+package-check:
+	@scripts/fresh-debian-check.sh $(SUITE) scripts/package-check.sh
 
 # Every window at 1x and 2x into docs/screenshots/, drawn by a real X server.
 screenshots: deps-screenshots build

@@ -117,6 +117,10 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 say "copying the committed tree (git archive HEAD) to /root/scarabine"
 git -C "$src" archive --format=tar --prefix=scarabine/ HEAD | tar -xf - -C "$root/root"
 
+# The bare root once more, for checks that start roots of their own (piuparts).
+mkdir -p "$root/var/cache/scarabine"
+[ -s "$cache" ] && cp "$cache" "$root/var/cache/scarabine/$suite-minbase.tar"
+
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"

@@ -1,31 +1,48 @@
 #!/usr/bin/env bash
 # Installs the Debian packages one purpose needs, and no more:
-#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package]...
+#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package|package-check]...
 # Every purpose builds the program, so each brings the `run` set with it.
+# What building needs is listed once, as debian/control's Build-Depends.
 # Needs only bash and apt (as root, or through sudo): on a bare Debian it is
 # the first thing that runs, before make exists. Idempotent and quiet: prints
 # nothing when everything is already there.
 set -euo pipefail
+control="$(cd "$(dirname "$0")/.." && pwd)/debian/control"
 
-# Building and starting the program.
-run=(
-  cmake g++ make
-  qt6-base-dev qt6-svg-dev libqt6svg6   # libqt6gui6 brings the xcb and offscreen platforms
-  fonts-liberation                      # stands in for Verdana: Arial's metrics, narrower than Verdana
-  # Liberation Sans 1.07 has no combining marks (U+0300-036F) and few scripts:
-  # without a fallback a decomposed "é" shows as a box, and a pasted tower of
-  # marks as hundreds of boxes. DejaVu Sans is the fallback the windows name.
-  fonts-dejavu-core
-)
+# The comma-separated entries of one debian/control field, one a line: the
+# first paragraph's (the source package's) or the binary package's, without
+# the substitutions debhelper fills in.
+control_field() {
+  awk -v field="$1" -v para="$2" '
+    /^#/ { next }
+    /^$/ { ++n; infield = 0; next }
+    n == para && index($0, field ":") == 1 { infield = 1; $0 = substr($0, length(field) + 2) }
+    n == para && /^[^ \t]/ && index($0, field ":") != 1 { infield = 0 }
+    infield { print }' "$control" | tr ',' '\n' | sed -e 's/^[[:space:]]*//' -e 's/[[:space:]]*$//' -e '/^$/d' -e '/^\${/d'
+}
+mapfile -t build_depends < <(control_field Build-Depends 0)
+[ ${#build_depends[@]} -gt 0 ] || { echo "install-deps.sh: no Build-Depends in $control" >&2; exit 1; }
+
+# Building and starting the program: the compiler, the build dependencies
+# but debhelper (needed for the package alone), and the fonts the package
+# depends on (with the reasons in debian/control).
+run=(build-essential)
+for dep in "${build_depends[@]}"; do
+  [[ $dep == debhelper-compat* ]] || run+=("$dep")
+done
+mapfile -t -O ${#run[@]} run < <(control_field Depends 1)
 # The test suite, on top of `run`.
 test=(
   unrtf poppler-utils                   # independent readers for saved RTF and printed PDF
   desktop-file-utils appstream          # validators for the desktop entry and the metainfo
-  dpkg-dev file                         # dpkg-shlibdeps derives the .deb's dependencies
-  lintian devscripts                    # the .deb's policy check and hardening-check
+  file                                  # the installed tree's checks
   xvfb xauth xdotool                    # the run command, shown on a real X server
 )
-package=(dpkg-dev file)
+# dpkg-buildpackage: every build dependency (debhelper included).
+package=("${build_depends[@]}")
+# scripts/package-check.sh: the .deb's policy check and hardening-check, and
+# Debian's installation tests (autopkgtest brings what debian/tests names).
+package_check=(lintian devscripts file autopkgtest piuparts debootstrap)
 tidy=(clang-tidy)
 screenshots=(xvfb xauth)
 # Instruction counts (bench/sidebyside times the starts and reads their memory itself).
@@ -38,6 +55,7 @@ for purpose in "$@"; do
     run) ;;
     test) packages+=("${test[@]}") ;;
     package) packages+=("${package[@]}") ;;
+    package-check) packages+=("${package[@]}" "${package_check[@]}") ;;
     tidy) packages+=("${tidy[@]}") ;;
     screenshots) packages+=("${screenshots[@]}") ;;
     bench) packages+=("${bench[@]}") ;;
@@ -46,9 +64,14 @@ for purpose in "$@"; do
   esac
 done
 
+# Each entry is a package name, perhaps with a version ("cmake (>= 3.25)"),
+# which apt satisfies when it installs; here only the name is looked for.
+# debhelper-compat is a name debhelper provides.
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+  name=${p%% *}
+  [ "$name" = debhelper-compat ] && name=debhelper
+  dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
@@ -65,7 +88,7 @@ fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-       "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+       "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get satisfy -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
 fi
