@@ -33,6 +33,7 @@ macro(scarabine_end_item)
 endmacro()
 
 foreach(line IN LISTS changelog_lines)
+  string(REGEX REPLACE "\r$" "" line "${line}")   # a checkout with CR LF line ends
   if(line MATCHES "^scarabine \\(([0-9]+(\\.[0-9]+)+)\\) [a-z-]+; urgency=[a-z]+$")
     set(version ${CMAKE_MATCH_1})
     set(items "")

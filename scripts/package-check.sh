@@ -41,46 +41,72 @@ say "the binary packages again, in another folder (dpkg-buildpackage -b)"
 DEB_BUILD_OPTIONS=nocheck scripts/build-package.sh "$out/second" -b || fail "dpkg-buildpackage -b"
 debs=(scarabine_${version}_$arch.deb scarabine-dbgsym_${version}_$arch.deb)
 for deb in "${debs[@]}"; do
-  [ -f "$out/first/$deb" ] || fail "no $deb"
-  if ! cmp "$out/first/$deb" "$out/second/$deb"; then
-    diff <(dpkg-deb -c "$out/first/$deb") <(dpkg-deb -c "$out/second/$deb") || true
-    fail "two builds of one source give different $deb"
-  fi
+  [ -f "$out/first/$deb" ] && [ -f "$out/second/$deb" ] || fail "no $deb"
 done
-say "reproducible: both builds gave the same ${debs[*]}"
 
-say "lintian on the .changes (source and binary packages)"
-changes=$out/first/scarabine_${version}_$arch.changes
-lintian --pedantic --display-level '>=pedantic' --display-experimental --info --fail-on error,warning \
-  "$changes" >"$out/lintian.log" 2>&1 || { cat "$out/lintian.log"; fail "lintian rejects $(basename "$changes")"; }
-! grep -E '^[EW]: ' "$out/lintian.log" || fail "lintian warns about $(basename "$changes")"
-grep -v '^running with root privileges' "$out/lintian.log" || true
+# The checks below are independent: each runs, and all failures are named.
+failed=()
+check() {
+  local name=$1; shift
+  say "$name"
+  "$@" || { failed+=("$name"); say "FAILED: $name"; }
+}
 
-say "the .deb: complete, stripped with its symbols beside it, hardened"
-(set -a; . "$(echo "$out"/first/scarabine-"$version"/obj-*/packaging/facts.sh)"; set +a
- bash tests/packaging/deb.sh "$out/first/${debs[0]}") || fail "tests/packaging/deb.sh"
+reproducible() {
+  local deb same=0
+  for deb in "${debs[@]}"; do
+    cmp "$out/first/$deb" "$out/second/$deb" && continue
+    diff <(dpkg-deb -c "$out/first/$deb") <(dpkg-deb -c "$out/second/$deb") || true
+    echo "two builds of one source give different $deb" >&2
+    same=1
+  done
+  return $same
+}
 
-if [ -n "$build_only" ]; then
-  say "passed, built only: autopkgtest and piuparts not run (--build-only)"
-  exit 0
+lintian_changes() {
+  local changes=$out/first/scarabine_${version}_$arch.changes
+  lintian --pedantic --display-level '>=pedantic' --display-experimental --info --fail-on error,warning \
+    "$changes" >"$out/lintian.log" 2>&1 || { cat "$out/lintian.log"; return 1; }
+  grep -v '^running with root privileges' "$out/lintian.log" || true
+  ! grep -qE '^[EW]: ' "$out/lintian.log"
+}
+
+deb_contents() (
+  set -a; . "$(echo "$out"/first/scarabine-"$version"/obj-*/packaging/facts.sh)"; set +a
+  bash tests/packaging/deb.sh "$out/first/${debs[0]}"
+)
+
+run_autopkgtest() {
+  autopkgtest --output-dir "$out/autopkgtest" "$out/first/${debs[0]}" "$out/first/scarabine-$version/" -- null
+}
+
+run_piuparts() {
+  local base=() tar mirror
+  for tar in "/var/cache/scarabine/$suite-minbase.tar" "/tmp/scarabine-fresh-check/$suite-minbase.tar"; do
+    [ -s "$tar" ] || continue
+    gzip -1 <"$tar" >"$out/$suite-base.tgz"
+    base=(--basetgz "$out/$suite-base.tgz" --keep-sources-list)
+    break
+  done
+  mirror=$(sed -n -E "s/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?([^[:space:]]+)[[:space:]]+$suite[[:space:]].*/\2/p" \
+             /etc/apt/sources.list 2>/dev/null | head -n 1)
+  piuparts --distribution "$suite" ${mirror:+--mirror "$mirror"} "${base[@]}" \
+    --warn-on-leftovers-after-purge "$out/first/${debs[0]}" >"$out/piuparts.log" 2>&1 \
+    || { tail -n 80 "$out/piuparts.log"; echo "whole log: $out/piuparts.log" >&2; return 1; }
+  tail -n 3 "$out/piuparts.log"
+}
+
+check "reproducible: both builds give byte-identical ${debs[*]}" reproducible
+check "lintian on the .changes (source and binary packages)" lintian_changes
+check "the .deb: complete, stripped with its symbols beside it, hardened" deb_contents
+if [ -z "$build_only" ]; then
+  check "autopkgtest: installs the .deb here and runs debian/tests" run_autopkgtest
+  check "piuparts: install, remove and purge on a bare $suite root" run_piuparts
 fi
 
-say "autopkgtest: installs the .deb here and runs debian/tests"
-autopkgtest --output-dir "$out/autopkgtest" "$out/first/${debs[0]}" "$out/first/scarabine-$version/" -- null \
-  || fail "autopkgtest"
-
-say "piuparts: install, remove and purge on a bare $suite root"
-piuparts_base=()
-for tar in "/var/cache/scarabine/$suite-minbase.tar" "/tmp/scarabine-fresh-check/$suite-minbase.tar"; do
-  [ -s "$tar" ] || continue
-  gzip -1 <"$tar" >"$out/$suite-base.tgz"
-  piuparts_base=(--basetgz "$out/$suite-base.tgz" --keep-sources-list)
-  break
-done
-mirror=$(sed -n -E "s/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?([^[:space:]]+)[[:space:]]+$suite[[:space:]].*/\2/p" \
-           /etc/apt/sources.list 2>/dev/null | head -n 1)
-piuparts --distribution "$suite" ${mirror:+--mirror "$mirror"} "${piuparts_base[@]}" \
-  --warn-on-leftovers-after-purge "$out/first/${debs[0]}" >"$out/piuparts.log" 2>&1 \
-  || { tail -n 80 "$out/piuparts.log"; fail "piuparts (whole log: $out/piuparts.log)"; }
-tail -n 3 "$out/piuparts.log"
-say "passed on $suite"
+[ ${#failed[@]} -eq 0 ] || fail "${failed[*]}"
+if [ -n "$build_only" ]; then
+  say "passed, built only: autopkgtest and piuparts not run (--build-only)"
+else
+  say "passed on $suite"
+fi
