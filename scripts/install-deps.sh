@@ -64,6 +64,8 @@ for purpose in "$@"; do
   esac
 done
 
+mapfile -t packages < <(printf '%s\n' "${packages[@]}" | awk '!seen[$0]++')
+
 # Each entry is a package name, perhaps with a version ("cmake (>= 3.25)"),
 # which apt satisfies when it installs; here only the name is looked for.
 # debhelper-compat is a name debhelper provides.
