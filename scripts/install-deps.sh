@@ -40,9 +40,10 @@ test=(
 )
 # dpkg-buildpackage: every build dependency (debhelper included).
 package=("${build_depends[@]}")
-# scripts/package-check.sh: the .deb's policy check and hardening-check, and
+# scripts/package-check.sh: the .deb's policy check, hardening-check and the
+# validators tests/packaging/lib.sh runs on its tree, and
 # Debian's installation tests (autopkgtest brings what debian/tests names).
-package_check=(lintian devscripts file autopkgtest piuparts debootstrap)
+package_check=(lintian devscripts file desktop-file-utils appstream autopkgtest piuparts debootstrap)
 tidy=(clang-tidy)
 screenshots=(xvfb xauth)
 # Instruction counts (bench/sidebyside times the starts and reads their memory itself).
