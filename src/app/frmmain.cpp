@@ -55,6 +55,10 @@ QGroupBox* MakeGroup(const char* name, const QString& title, QWidget* parent, co
   // It comes before the caption, which is measured as soon as it is set.
   group->setFont(VerdanaFont(TextPoints, true));
   group->setTitle(title);
+  // Unnamed, a group inside a group takes the outer caption on the
+  // accessibility bus. Each person's group must be its own: it labels that
+  // person's lists, which Linux screen readers otherwise name by their value.
+  group->setAccessibleName(title);
   Paint(group, SysColor::InactiveBorder, SysColor::MenuText);
   return group;
 }
