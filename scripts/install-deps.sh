@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages one purpose needs, and no more:
-#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package]...
+#   scripts/install-deps.sh [run|test|tidy|screenshots|screenreader|bench|fuzz|package]...
 # Every purpose builds the program, so each brings the `run` set with it.
 # Needs only bash and apt (as root, or through sudo): on a bare Debian it is
 # the first thing that runs, before make exists. Idempotent and quiet: prints
@@ -28,6 +28,10 @@ test=(
 package=(dpkg-dev file)
 tidy=(clang-tidy)
 screenshots=(xvfb xauth)
+# The program driven through the accessibility bus (scripts/check-screenreader.sh):
+# pyatspi brings the bus launcher and registry, dbus-daemon a session of its own,
+# openbox the window manager that hands windows the keyboard.
+screenreader=(python3-pyatspi dbus-daemon xvfb xauth openbox)
 # Instruction counts (bench/sidebyside times the starts and reads their memory itself).
 bench=(valgrind)
 fuzz=(clang libclang-rt-dev)
@@ -40,6 +44,7 @@ for purpose in "$@"; do
     package) packages+=("${package[@]}") ;;
     tidy) packages+=("${tidy[@]}") ;;
     screenshots) packages+=("${screenshots[@]}") ;;
+    screenreader) packages+=("${screenreader[@]}") ;;
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
     *) echo "install-deps.sh: no package set named '$purpose'" >&2; exit 2 ;;
