@@ -5,6 +5,7 @@
 #include "ui/look.h"
 #include "ui/pages.h"
 #include "ui/promotion.h"
+#include "ui/wheelguard.h"
 #include "ui/window.h"
 
 #include <QCloseEvent>
@@ -102,6 +103,7 @@ QComboBox* MakeList(const char* name, QWidget* parent, const QRect& rect) {
   list->installEventFilter(&deferral);
   MakeField(list, name, parent, rect);
   list->removeEventFilter(&deferral);
+  TurnOnlyWhenFocused(list);
   return list;
 }
 
