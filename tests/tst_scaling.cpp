@@ -189,6 +189,14 @@ class TestScaling : public QObject {
     // Every tab is whole on the bar as the window opens; none has scrolled
     // off, however long the names.
     QVERIFY(QTest::qWaitForWindowExposed(report));
+    // On a screen too small for it, it opens showing its top left (menus,
+    // strip, tabs), with Save holding the focus wherever Save lies.
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(report, "cmdSave"));
+    if (auto* scroller = report->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly)) {
+      QCOMPARE(scroller->horizontalScrollBar()->value(), 0);
+      QCOMPARE(scroller->verticalScrollBar()->value(), 0);
+    }
     for (int i = 0; i < tabs->count(); ++i)
       QVERIFY2(tabs->tabBar()->rect().contains(tabs->tabBar()->tabRect(i)), qPrintable(QString::number(i)));
     tabs->setCurrentIndex(tab);

@@ -18,6 +18,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icon/scarabine.svg")); }
 
 void SetUpTopLevel(QWidget* window, const QString& objectName) {
@@ -70,10 +72,14 @@ QScrollArea* WrapInScroller(QWidget* window) {
     layout->addWidget(scroller);
   }
   // Tabbing or an access key may land on a control scrolled out of view.
-  QObject::connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget*, QWidget* now) {
-    if (now != nullptr && scroller->widget() != nullptr && scroller->widget()->isAncestorOf(now))
-      scroller->ensureWidgetVisible(now);
-  });
+  // The focus the window opens with is the exception: the window opens
+  // showing its top left (menus, strip, tabs), wherever that focus lies.
+  QObject::connect(qApp, &QApplication::focusChanged, scroller,
+                   [scroller, opened = window->isActiveWindow()](QWidget*, QWidget* now) mutable {
+                     if (now == nullptr || scroller->widget() == nullptr || !scroller->widget()->isAncestorOf(now))
+                       return;
+                     if (std::exchange(opened, true)) scroller->ensureWidgetVisible(now);
+                   });
   return scroller;
 }
 
