@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/keyfilter.h"
+#include "app/namemenu.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/pages.h"
@@ -148,6 +149,7 @@ PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   monthHeading->setBuddy(month);
   yearHeading->setBuddy(year);
   InstallNameKeyFilter(name);
+  InstallNameMenu(name);
   return {name, date, month, year};
 }
 
