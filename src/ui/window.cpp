@@ -27,6 +27,14 @@ void SetUpTopLevel(QWidget* window, const QString& objectName) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(QString::fromLatin1(WindowTitle));
   window->setWindowIcon(ProgramIcon());
+  // Every window's layout is drawn for one size, so none asks the window
+  // manager for a maximise button that could only do nothing. Dialogs are
+  // not offered one anyway.
+  if (window->windowType() == Qt::Window) {
+    window->setWindowFlags((window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) &
+                           ~Qt::WindowMaximizeButtonHint);
+  }
 }
 
 QPoint PlacedTopLeft(QSize frame, const QRect& available) {
