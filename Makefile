@@ -4,8 +4,8 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-DEPS := run test package tidy screenshots bench fuzz
-.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package package-check screenshots fuzz fresh-check soak clean
+DEPS := run test package tidy screenshots screenreader bench fuzz
+.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package package-check screenshots screenreader fuzz fresh-check soak clean
 
 $(DEPS:%=deps-%):
 	@scripts/install-deps.sh $(@:deps-%=%)
@@ -63,6 +63,11 @@ screenshots: deps-screenshots build
 	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=C.UTF-8 LC_ALL=C.UTF-8 \
 	    xvfb-run -a -s "-screen 0 2560x1600x24" $(BUILD)/tools/screenshots docs/screenshots || exit 1; \
 	done
+
+# The program driven through the accessibility bus, as a screen reader and
+# its user drive it: every control told apart, the road, alerts and focus.
+screenreader: deps-screenreader build
+	@scripts/check-screenreader.sh $(BUILD)/src/scarabine
 
 # Fuzzes the RTF writer and the referral address with clang's libFuzzer,
 # FUZZ_SECONDS each; new inputs go to build/fuzz/corpus, the seeds stay as

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages one purpose needs, and no more:
-#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package|package-check]...
+#   scripts/install-deps.sh [run|test|tidy|screenshots|screenreader|bench|fuzz|package|package-check]...
 # Every purpose builds the program, so each brings the `run` set with it.
 # What building needs is listed once, as debian/control's Build-Depends.
 # Needs only bash and apt (as root, or through sudo): on a bare Debian it is
@@ -46,6 +46,10 @@ package=("${build_depends[@]}")
 package_check=(lintian devscripts file desktop-file-utils appstream autopkgtest piuparts debootstrap)
 tidy=(clang-tidy)
 screenshots=(xvfb xauth)
+# The program driven through the accessibility bus (scripts/check-screenreader.sh):
+# pyatspi brings the bus launcher and registry, dbus-daemon a session of its own,
+# openbox the window manager that hands windows the keyboard.
+screenreader=(python3-pyatspi dbus-daemon xvfb xauth openbox)
 # Instruction counts (bench/sidebyside times the starts and reads their memory itself).
 bench=(valgrind)
 fuzz=(clang libclang-rt-dev)
@@ -59,6 +63,7 @@ for purpose in "$@"; do
     package-check) packages+=("${package[@]}" "${package_check[@]}") ;;
     tidy) packages+=("${tidy[@]}") ;;
     screenshots) packages+=("${screenshots[@]}") ;;
+    screenreader) packages+=("${screenreader[@]}") ;;
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
     *) echo "install-deps.sh: no package set named '$purpose'" >&2; exit 2 ;;

@@ -5,8 +5,10 @@
 #include "app/windows.h"
 #include "app/wiring.h"
 #include "support/contrastcheck.h"
+#include "support/guitest.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QScrollBar>
 #include <QTest>
@@ -29,6 +31,25 @@ class TestDropLists : public QObject {
     delete Windows::MainIfLoaded();
     form = nullptr;
     Messages::StopRecording();
+  }
+
+  // A wheel turn over a list changes it only while the list holds the focus;
+  // passing over it on the way elsewhere changes nothing.
+  void wheelTurnsOnlyTheFocusedList() {
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    auto* name = form->findChild<QWidget*>(QStringLiteral("txtName"));
+    for (const QString& listName : Lists) {
+      auto* list = form->findChild<QComboBox*>(listName);
+      const int before = list->currentIndex();
+      name->setFocus();
+      WheelOver(list, -1);
+      QCOMPARE(list->currentIndex(), before);
+      QCOMPARE(QApplication::focusWidget(), name);
+      list->setFocus(Qt::TabFocusReason);
+      WheelOver(list, -1);
+      QCOMPARE(list->currentIndex(), before + 1);
+    }
   }
 
   void notBuiltBeforeUse() {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -114,6 +115,42 @@ class TestKeyFilter : public QObject {
     QCOMPARE(edit->text(), expected);
     QCOMPARE(edit->cursorPosition(), cursor);
     QVERIFY(Messages::Recorded().isEmpty());
+  }
+
+  // The menu a right click opens keeps its entries but shows no shortcut the
+  // box refuses: every shortcut it shows, pressed, brings no refusal.
+  void menuShowsOnlyShortcutsTheBoxTakes() {
+    QLineEdit* edit = Child<QLineEdit>(form, "txtName");
+    QTest::keyClicks(edit, "ann");
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(edit, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList entries;
+    QList<QKeySequence> shown;
+    for (const QAction* entry : menu->actions()) {
+      if (entry->isSeparator()) continue;
+      entries << entry->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+      for (const QKeySequence& keys : {QKeySequence::fromString(entry->text().section(QLatin1Char('\t'), 1),
+                                                                QKeySequence::NativeText),
+                                       entry->shortcut()})
+        if (!keys.isEmpty()) shown << keys;
+    }
+    menu->close();
+    for (const char* expected : {"Undo", "Cut", "Copy", "Paste", "Select All"})
+      QVERIFY2(entries.contains(QLatin1String(expected)), qPrintable(entries.join(", ")));
+    for (const QKeySequence& keys : shown) {
+      const QKeyCombination chord = keys[0];
+      // Ctrl+letter comes with its control code, as X11 sends it.
+      const bool control = chord.keyboardModifiers() & Qt::ControlModifier;
+      const int key = chord.key();
+      const QString text = control && key >= Qt::Key_A && key <= Qt::Key_Z
+                               ? QString(QChar(char16_t(key - Qt::Key_A + 1)))
+                               : QString();
+      edit->setFocus();
+      PressKey(edit, key, chord.keyboardModifiers(), text);
+      QVERIFY2(Messages::Recorded().isEmpty(), qPrintable(keys.toString()));
+    }
   }
 
   // Pasting through the context menu is not typing: whatever arrives stays,

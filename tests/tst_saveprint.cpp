@@ -174,6 +174,22 @@ class TestSavePrint : public QObject {
     QVERIFY(Messages::Recorded().isEmpty());
   }
 
+  // Within a run the dialog comes back to the folder the user last saved
+  // in; a cancelled dialog leaves that as it was.
+  void returnsToTheLastFolder() {
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("elsewhere")));
+    SaveDialog::SetNextFileName(Path(QStringLiteral("elsewhere/report.rtf")));
+    SaveReport(view.get(), nullptr);
+    for (int i = 0; i < 2; ++i) {
+      SaveDialog::SetNextCancel();
+      SaveReport(view.get(), nullptr);
+    }
+    QCOMPARE(SaveDialog::Recorded().size(), 3);
+    QCOMPARE(SaveDialog::Recorded().at(1).folder, Path(QStringLiteral("elsewhere")));
+    QCOMPARE(SaveDialog::Recorded().at(2).folder, Path(QStringLiteral("elsewhere")));
+    QVERIFY(Messages::Recorded().isEmpty());
+  }
+
   void unwritablePlaceReported_data() {
     QTest::addColumn<QString>("target");
     QTest::addRow("folder missing") << "missing/report.rtf";

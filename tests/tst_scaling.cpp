@@ -16,9 +16,11 @@
 
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include "web/frmfarewell.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +189,14 @@ class TestScaling : public QObject {
     // Every tab is whole on the bar as the window opens; none has scrolled
     // off, however long the names.
     QVERIFY(QTest::qWaitForWindowExposed(report));
+    // On a screen too small for it, it opens showing its top left (menus,
+    // strip, tabs), with Save holding the focus wherever Save lies.
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(report, "cmdSave"));
+    if (auto* scroller = report->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly)) {
+      QCOMPARE(scroller->horizontalScrollBar()->value(), 0);
+      QCOMPARE(scroller->verticalScrollBar()->value(), 0);
+    }
     for (int i = 0; i < tabs->count(); ++i)
       QVERIFY2(tabs->tabBar()->rect().contains(tabs->tabBar()->tabRect(i)), qPrintable(QString::number(i)));
     tabs->setCurrentIndex(tab);
@@ -201,6 +211,21 @@ class TestScaling : public QObject {
       QVERIFY2(scroller->viewport()->rect().contains(shown),
                qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
     }
+  }
+
+  // A wheel turn over a date list that does not hold the focus leaves the
+  // list alone and scrolls the window, where the window scrolls.
+  void wheelOverAListScrollsTheWindow() {
+    FrmMain* input = ShowInput({"ann", 1, 1, 1950}, {"bob", 1, 1, 1950});
+    QVERIFY(QTest::qWaitForWindowActive(input));
+    Child<QLineEdit>(input, "txtName")->setFocus();
+    auto* year = Child<QComboBox>(input, "cmbPartnerYear");
+    auto* scroller = input->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+    QScrollBar* bar = scroller != nullptr ? scroller->verticalScrollBar() : nullptr;
+    if (bar != nullptr) bar->setValue(0);
+    WheelOver(year, -1);
+    QCOMPARE(year->currentText(), QStringLiteral("1950"));
+    if (bar != nullptr && bar->maximum() > 0) QVERIFY(bar->value() > 0);
   }
 
   void aboutBox() {

@@ -1,10 +1,12 @@
 #include "app/frmmain.h"
 
 #include "app/keyfilter.h"
+#include "app/namemenu.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/pages.h"
 #include "ui/promotion.h"
+#include "ui/wheelguard.h"
 #include "ui/window.h"
 
 #include <QCloseEvent>
@@ -55,6 +57,10 @@ QGroupBox* MakeGroup(const char* name, const QString& title, QWidget* parent, co
   // It comes before the caption, which is measured as soon as it is set.
   group->setFont(VerdanaFont(TextPoints, true));
   group->setTitle(title);
+  // Unnamed, a group inside a group takes the outer caption on the
+  // accessibility bus. Each person's group must be its own: it labels that
+  // person's lists, which Linux screen readers otherwise name by their value.
+  group->setAccessibleName(title);
   Paint(group, SysColor::InactiveBorder, SysColor::MenuText);
   return group;
 }
@@ -98,6 +104,7 @@ QComboBox* MakeList(const char* name, QWidget* parent, const QRect& rect) {
   list->installEventFilter(&deferral);
   MakeField(list, name, parent, rect);
   list->removeEventFilter(&deferral);
+  TurnOnlyWhenFocused(list);
   return list;
 }
 
@@ -142,6 +149,7 @@ PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   monthHeading->setBuddy(month);
   yearHeading->setBuddy(year);
   InstallNameKeyFilter(name);
+  InstallNameMenu(name);
   return {name, date, month, year};
 }
 

@@ -3,6 +3,7 @@
 #include "ui/answerseam.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
@@ -17,17 +18,30 @@ AnswerSeam<PrintDialog::Shown, PrintDialog::Answer>& printSeam() {
   return s;
 }
 
+// Where the user last chose a file, for this run only.
+QString& lastFolder() {
+  static QString folder;
+  return folder;
+}
+
+QString Remembered(const QString& chosen) {
+  if (!chosen.isEmpty()) lastFolder() = QFileInfo(chosen).absolutePath();
+  return chosen;
+}
+
 }  // namespace
 
 QString SaveDialog::Exec(QFileDialog& dialog) {
+  if (!lastFolder().isEmpty() && QFileInfo(lastFolder()).isDir()) dialog.setDirectory(lastFolder());
   if (saveSeam().Recording()) {
-    return saveSeam().Take({dialog.windowTitle(), dialog.nameFilters(), dialog.defaultSuffix(),
-                            !dialog.testOption(QFileDialog::DontConfirmOverwrite)},
-                           QString());
+    return Remembered(saveSeam().Take({dialog.windowTitle(), dialog.nameFilters(), dialog.defaultSuffix(),
+                                       !dialog.testOption(QFileDialog::DontConfirmOverwrite),
+                                       dialog.directory().absolutePath()},
+                                      QString()));
   }
   if (dialog.exec() != QDialog::Accepted) return QString();
   const QStringList files = dialog.selectedFiles();
-  return files.isEmpty() ? QString() : files.first();
+  return Remembered(files.isEmpty() ? QString() : files.first());
 }
 
 void SaveDialog::StartRecording() { saveSeam().Start(); }

@@ -20,9 +20,12 @@ class SaveDialog {
     QStringList nameFilters;
     QString defaultSuffix;
     bool confirmsOverwrite;
+    QString folder;
   };
 
   // Runs the dialog; returns the chosen file, or an empty string on cancel.
+  // Within a run the dialog opens in the folder of the last file chosen in
+  // it; that folder is not stored anywhere.
   static QString Exec(QFileDialog& dialog);
 
   // Test seam: while recording, no dialog appears; each one is recorded and

@@ -18,6 +18,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icon/scarabine.svg")); }
 
 void SetUpTopLevel(QWidget* window, const QString& objectName) {
@@ -25,6 +27,14 @@ void SetUpTopLevel(QWidget* window, const QString& objectName) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(QString::fromLatin1(WindowTitle));
   window->setWindowIcon(ProgramIcon());
+  // Every window's layout is drawn for one size, so none asks the window
+  // manager for a maximise button that could only do nothing. Dialogs are
+  // not offered one anyway.
+  if (window->windowType() == Qt::Window) {
+    window->setWindowFlags((window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) &
+                           ~Qt::WindowMaximizeButtonHint);
+  }
 }
 
 QPoint PlacedTopLeft(QSize frame, const QRect& available) {
@@ -70,10 +80,14 @@ QScrollArea* WrapInScroller(QWidget* window) {
     layout->addWidget(scroller);
   }
   // Tabbing or an access key may land on a control scrolled out of view.
-  QObject::connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget*, QWidget* now) {
-    if (now != nullptr && scroller->widget() != nullptr && scroller->widget()->isAncestorOf(now))
-      scroller->ensureWidgetVisible(now);
-  });
+  // The focus the window opens with is the exception: the window opens
+  // showing its top left (menus, strip, tabs), wherever that focus lies.
+  QObject::connect(qApp, &QApplication::focusChanged, scroller,
+                   [scroller, opened = window->isActiveWindow()](QWidget*, QWidget* now) mutable {
+                     if (now == nullptr || scroller->widget() == nullptr || !scroller->widget()->isAncestorOf(now))
+                       return;
+                     if (std::exchange(opened, true)) scroller->ensureWidgetVisible(now);
+                   });
   return scroller;
 }
 

@@ -14,7 +14,8 @@ class QWidget;
 QIcon ProgramIcon();
 
 // What every top-level window of the program starts with: its name, the
-// program's title and icon, and deletion when it is unloaded (closed).
+// program's title and icon, deletion when it is unloaded (closed), and no
+// maximise button, as every layout is drawn for one size.
 void SetUpTopLevel(QWidget* window, const QString& objectName);
 
 // Where a window's frame of `frame` size goes in `available`: centred on

@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QPointer>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 
 FrmMain* ShowFreshMainWindow() {
@@ -35,6 +37,15 @@ void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const Q
   QApplication::sendEvent(target, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
   QApplication::sendEvent(target, &release);
+}
+
+void WheelOver(QWidget* target, int notches) {
+  const QPointF centre = QRectF(target->rect()).center();
+  QWheelEvent wheel(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  // As QTest delivers its key and mouse events: sendEvent would clear the mark.
+  QSpontaneKeyEvent::setSpontaneous(&wheel);
+  qApp->notify(target, &wheel);
 }
 
 static QString Line(const QString& title, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,

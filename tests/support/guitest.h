@@ -35,6 +35,10 @@ FrmMain* ShowFreshMainWindow();
 void UnloadAllWindows();
 // One key press and release, with the text the platform sends along.
 void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text);
+// A mouse wheel turn over the widget's centre (negative notches turn it
+// towards the user), delivered as the window system delivers one: offered to
+// the widget's parents when the widget does not take it.
+void WheelOver(QWidget* target, int notches);
 // The messages shown so far as "title|icon|buttons|text" lines, for one QCOMPARE.
 QString ShownMessages();
 // How an OK-only box titled "Scarabine" with this text appears in ShownMessages().
