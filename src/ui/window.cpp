@@ -7,18 +7,76 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QIconEngine>
+#include <QImage>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 
-QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icon/scarabine.svg")); }
+namespace {
+
+// Draws the scarab straight from its SVG at whatever size is asked for.
+// QIcon would need Qt's SVG icon engine plugin for a .svg, and some
+// distributions ship that plugin in a package of its own that a plain
+// install leaves out: the icon then draws as nothing.
+class ScarabIconEngine : public QIconEngine {
+ public:
+  QIconEngine* clone() const override { return new ScarabIconEngine; }
+  QString key() const override { return QStringLiteral("scarabine"); }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  // The window system asks for these when it takes a window's icon.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    QSvgRenderer renderer(Source());
+    renderer.render(painter, rect);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1);
+  }
+  // QIcon passes the device size here before Qt 6.8 and the logical size
+  // since; either way the result has as many pixels as the screen shows.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    Q_UNUSED(scale);
+    return ProgramIconPixmap(size, 1);
+#else
+    return ProgramIconPixmap(size, scale);
+#endif
+  }
+
+  static QString Source() { return QStringLiteral(":/icon/scarabine.svg"); }
+};
+
+}  // namespace
+
+QIcon ProgramIcon() { return QIcon(new ScarabIconEngine); }
+
+QPixmap ProgramIconPixmap(QSize logical, qreal devicePixelRatio) {
+  const QSize device = (QSizeF(logical) * devicePixelRatio).toSize();
+  if (device.isEmpty()) return QPixmap();
+  QImage image(device, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QSvgRenderer renderer(ScarabIconEngine::Source());
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+  painter.end();
+  QPixmap pixmap = QPixmap::fromImage(std::move(image));
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return pixmap;
+}
 
 void SetUpTopLevel(QWidget* window, const QString& objectName) {
   window->setObjectName(objectName);

@@ -8,10 +8,14 @@
 class QAction;
 class QIcon;
 class QMenuBar;
+class QPixmap;
 class QWidget;
 
 // The program's icon, for its windows and its message boxes alike.
 QIcon ProgramIcon();
+// The icon drawn for a screen of the given pixel density: `logical` in
+// device-independent pixels, as many device pixels as that screen shows.
+QPixmap ProgramIconPixmap(QSize logical, qreal devicePixelRatio);
 
 // What every top-level window of the program starts with: its name, the
 // program's title and icon, and deletion when it is unloaded (closed).
