@@ -138,9 +138,17 @@ QScrollArea* WrapInScroller(QWidget* window) {
 // A window whose frame is larger than the area keeps its layout and size
 // inside a scroll area, and the window itself shrinks to the area, so no
 // control is left beyond the screen's edge. Windows that fit are untouched.
+// What a native Wayland window is not told: the compositor's panels take a
+// strip of the output that availableGeometry() still counts (weston and
+// GNOME take 32 px, KDE 44 px), and where the compositor draws the title bar
+// the window has no frame margins to go by.
+constexpr int PanelAllowance = 48;
+constexpr int TitleBarAllowance = 36;
+
 void FitInto(QWidget* window, const QRect& available) {
   const QSize margins = window->frameGeometry().size() - window->size();
-  const QSize room = available.size() - margins;
+  QSize room = available.size() - margins;
+  if (OnWaylandNatively()) room.rheight() -= PanelAllowance + (margins.height() > 0 ? 0 : TitleBarAllowance);
   if (window->width() <= room.width() && window->height() <= room.height()) return;
   QScrollArea* scroller = FitScroller(window);
   if (scroller == nullptr) scroller = WrapInScroller(window);
@@ -158,6 +166,8 @@ void FitInto(QWidget* window, const QRect& available) {
 
 void FitAndPlace(QWidget* window, const QRect& available) {
   FitInto(window, available);
+  // The compositor places the window; a move would only be ignored.
+  if (OnWaylandNatively()) return;
   // A window's position is its frame's: the title bar and borders count
   // once the window manager has said how large they are.
   window->move(PlacedTopLeft(window->frameGeometry().size(), available));
@@ -186,7 +196,10 @@ class RefitWhenFramed : public QObject {
       handle->removeEventFilter(this);
       deleteLater();
       const QScreen* screen = window_->screen();
-      if (screen != nullptr && !screen->availableGeometry().contains(window_->frameGeometry()))
+      // A Wayland window's position is the compositor's and not known here:
+      // only its size can be checked.
+      if (screen != nullptr &&
+          (OnWaylandNatively() || !screen->availableGeometry().contains(window_->frameGeometry())))
         FitAndPlace(window_, screen->availableGeometry());
     }
     return false;
@@ -205,6 +218,34 @@ void PlaceOnScreen(QWidget* window) {
   if (window->frameGeometry() == window->geometry() &&
       window->findChild<QObject*>(QStringLiteral("refitWhenFramed"), Qt::FindDirectChildrenOnly) == nullptr)
     new RefitWhenFramed(window);
+}
+
+bool OnWaylandNatively() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+void ShowAboveOthers(QWidget* window) {
+  window->show();
+  if (!OnWaylandNatively()) return;
+  window->raise();
+  window->activateWindow();
+}
+
+void StandOverActiveWindow(QWidget* dialog) {
+  if (!OnWaylandNatively() || dialog->parentWidget() != nullptr) return;
+  // Compositors that give clients no say in activation leave no active
+  // window; the program's visible working window is the one then.
+  QWidget* owner = QApplication::activeWindow();
+  if (owner == nullptr || owner == dialog) {
+    owner = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window != dialog && window->isVisible() && window->windowType() == Qt::Window) {
+        owner = window;
+        break;
+      }
+    }
+  }
+  if (owner == nullptr) return;
+  dialog->winId();  // a window handle to hang the parent on, before it is shown
+  if (QWindow* handle = dialog->windowHandle()) handle->setTransientParent(owner->windowHandle());
 }
 
 QAction* AddSharedMenus(QMenuBar* bar, const SharedMenuNames& names) {

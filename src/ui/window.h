@@ -31,6 +31,21 @@ QPoint PlacedTopLeft(QSize frame, const QRect& available);
 // scrolling inside (a main window's menu bar stays put).
 void PlaceOnScreen(QWidget* window);
 
+// True where the program runs as a native Wayland client. Wayland leaves
+// placement and stacking to the compositor: a window cannot put itself at a
+// point, stay above others, or learn where the desktop's panels are.
+bool OnWaylandNatively();
+
+// Shows a window that should stand above every other one. Where the window
+// system cannot keep it there (native Wayland) it is at least raised and
+// activated, so it comes up in front.
+void ShowAboveOthers(QWidget* window);
+
+// A dialog with no window of its own to belong to is given the active window
+// as its transient parent on native Wayland, where the compositor places it
+// over that window; elsewhere it stays as it is, centred on the screen.
+void StandOverActiveWindow(QWidget* dialog);
+
 // The menus both working windows share after their File menu: Help, then
 // the Donate and (hidden) Make Money Online commands. The names and the
 // update entry's access key are the only differences between the two.
