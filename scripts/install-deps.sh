@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages one purpose needs, and no more:
-#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package]...
+#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package|wayland]...
 # Every purpose builds the program, so each brings the `run` set with it.
 # Needs only bash and apt (as root, or through sudo): on a bare Debian it is
 # the first thing that runs, before make exists. Idempotent and quiet: prints
@@ -31,6 +31,8 @@ screenshots=(xvfb xauth)
 # Instruction counts (bench/sidebyside times the starts and reads their memory itself).
 bench=(valgrind)
 fuzz=(clang libclang-rt-dev)
+# The program as a native Wayland client under a headless weston (scripts/check-wayland.sh).
+wayland=(weston qt6-wayland)
 
 packages=("${run[@]}")
 for purpose in "$@"; do
@@ -42,6 +44,7 @@ for purpose in "$@"; do
     screenshots) packages+=("${screenshots[@]}") ;;
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
+    wayland) packages+=("${wayland[@]}") ;;
     *) echo "install-deps.sh: no package set named '$purpose'" >&2; exit 2 ;;
   esac
 done
