@@ -23,6 +23,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 // Draws the scarab straight from its SVG at whatever size is asked for.
@@ -135,9 +137,6 @@ QScrollArea* WrapInScroller(QWidget* window) {
   return scroller;
 }
 
-// A window whose frame is larger than the area keeps its layout and size
-// inside a scroll area, and the window itself shrinks to the area, so no
-// control is left beyond the screen's edge. Windows that fit are untouched.
 // What a native Wayland window is not told: the compositor's panels take a
 // strip of the output that availableGeometry() still counts (weston and
 // GNOME take 32 px, KDE 44 px), and where the compositor draws the title bar
@@ -145,6 +144,9 @@ QScrollArea* WrapInScroller(QWidget* window) {
 constexpr int PanelAllowance = 48;
 constexpr int TitleBarAllowance = 36;
 
+// A window whose frame is larger than the area keeps its layout and size
+// inside a scroll area, and the window itself shrinks to the area, so no
+// control is left beyond the screen's edge. Windows that fit are untouched.
 void FitInto(QWidget* window, const QRect& available) {
   const QSize margins = window->frameGeometry().size() - window->size();
   QSize room = available.size() - margins;
