@@ -26,9 +26,16 @@ finish() {
 }
 trap finish EXIT
 
-# --debug lets weston-screenshooter take the output; pixman draws it in memory.
+# --debug lets weston-screenshooter take the output; pixman draws it in
+# memory. Weston 12 and later name the renderer with --renderer, older ones
+# with --use-pixman.
+if weston --help 2>&1 | grep -q -- '--renderer'; then
+  headless=(--backend=headless --renderer=pixman)
+else
+  headless=(--backend=headless-backend.so --use-pixman)
+fi
 env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime" \
-  weston --backend=headless-backend.so --use-pixman --width=800 --height=600 \
+  weston "${headless[@]}" --width=800 --height=600 \
     --socket="$socket" --idle-time=0 --debug --log="$runtime/weston.log" &
 weston_pid=$!
 for ((tick = 0; tick < 100; ++tick)); do
