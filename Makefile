@@ -4,8 +4,8 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-DEPS := run test package tidy screenshots screenreader bench fuzz
-.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package package-check screenshots screenreader fuzz fresh-check soak clean
+DEPS := run test package tidy screenshots screenreader bench fuzz wayland
+.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package package-check screenshots screenreader fuzz fresh-check soak wayland clean
 
 $(DEPS:%=deps-%):
 	@scripts/install-deps.sh $(@:deps-%=%)
@@ -25,6 +25,12 @@ test: deps-test build
 # The long sessions the test command leaves out (a thousand computes and Backs).
 soak: build
 	@ctest --preset soak
+
+# The program as a native Wayland client under a headless weston: the main
+# road, Back, the about box, a second copy, the farewell window in front of
+# a later window, every window whole on an 800x600 output.
+wayland: deps-wayland build
+	@scripts/check-wayland.sh $(BUILD)
 
 # Start-up and compute-command timings, each printed beside its target.
 bench: deps-bench configure

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "ui/program.h"
 #include "version.h"
 
 #include <QApplication>
@@ -10,7 +11,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
   }
+  PlatformChoice platform;
   QApplication app(argc, argv);
+  platform.Forget();
   // Wayland compositors match the window to its launcher by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
   if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) return *status;

@@ -1,6 +1,7 @@
 #include "app/exit.h"
 
 #include "app/windows.h"
+#include "ui/window.h"
 #include "web/frmfarewell.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ void BeginExit(QWidget* closingWindow) {
   if (closingWindow && ClosingNow().contains(closingWindow)) return;
 
   FrmFarewell* farewell = Windows::Farewell();
-  if (!farewell->isVisible()) farewell->show();
+  if (!farewell->isVisible()) ShowAboveOthers(farewell);
 
   // Called from the window's own unload this joins the close under way;
   // called directly (an Exit command) it starts it. Never cancelled.

@@ -32,7 +32,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   picIcon->setGeometry(TwipsRect(150, 120, 480, 480));
   Paint(picIcon, SysColor::Window);
   picIcon->setAlignment(Qt::AlignCenter);
-  picIcon->setPixmap(windowIcon().pixmap(picIcon->size()));
+  picIcon->setPixmap(ProgramIconPixmap(picIcon->size(), devicePixelRatioF()));
   picIcon->setAccessibleName(QString::fromLatin1(AppTitle));
 
   Label2 = new QLabel(QString::fromLatin1(WindowTitle), this);

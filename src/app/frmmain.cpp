@@ -92,7 +92,9 @@ Field* MakeField(Field* field, const char* name, QWidget* parent, const QRect& r
 // A combo box builds its drop-down list (a popup window with a list view) as
 // soon as its font changes. Held back while the box is set up, the list is
 // built when first opened, with the same font and colours, rather than six
-// times over before the main window's first paint.
+// times over before the main window's first paint. (Qt 6.8 and later build
+// it whenever the current entry changes, so there the load's selections
+// build it once, after the font is set; its window still waits.)
 class DeferDropDown : public QObject {
  protected:
   bool eventFilter(QObject* /*watched*/, QEvent* event) override { return event->type() == QEvent::FontChange; }

@@ -3,6 +3,7 @@
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "report/frmdisplay.h"
+#include "ui/window.h"
 #include "web/frmfarewell.h"
 
 #include <QApplication>
@@ -98,7 +99,9 @@ FrmAbout* Windows::AboutIfLoaded() { return registry().about; }
 
 void Windows::ShowAbout() {
   if (ShutdownBegun()) return;
-  About()->exec();
+  FrmAbout* about = About();
+  StandOverActiveWindow(about);
+  about->exec();
 }
 
 void Windows::AddLoaded(QWidget* window) { Register(window); }

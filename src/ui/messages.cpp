@@ -29,6 +29,7 @@ QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, con
   // The program's icon, not the desktop's generic one, even with no window
   // of the program open to take it from.
   box.setWindowIcon(ProgramIcon());
+  StandOverActiveWindow(&box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 }  // namespace

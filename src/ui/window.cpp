@@ -7,20 +7,78 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QIconEngine>
+#include <QImage>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 
 #include <utility>
 
-QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icon/scarabine.svg")); }
+namespace {
+
+// Draws the scarab straight from its SVG at whatever size is asked for.
+// QIcon would need Qt's SVG icon engine plugin for a .svg, and some
+// distributions ship that plugin in a package of its own that a plain
+// install leaves out: the icon then draws as nothing.
+class ScarabIconEngine : public QIconEngine {
+ public:
+  QIconEngine* clone() const override { return new ScarabIconEngine; }
+  QString key() const override { return QStringLiteral("scarabine"); }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  // The window system asks for these when it takes a window's icon.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    QSvgRenderer renderer(Source());
+    renderer.render(painter, rect);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1);
+  }
+  // QIcon passes the device size here before Qt 6.8 and the logical size
+  // since; either way the result has as many pixels as the screen shows.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    Q_UNUSED(scale);
+    return ProgramIconPixmap(size, 1);
+#else
+    return ProgramIconPixmap(size, scale);
+#endif
+  }
+
+  static QString Source() { return QStringLiteral(":/icon/scarabine.svg"); }
+};
+
+}  // namespace
+
+QIcon ProgramIcon() { return QIcon(new ScarabIconEngine); }
+
+QPixmap ProgramIconPixmap(QSize logical, qreal devicePixelRatio) {
+  const QSize device = (QSizeF(logical) * devicePixelRatio).toSize();
+  if (device.isEmpty()) return QPixmap();
+  QImage image(device, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QSvgRenderer renderer(ScarabIconEngine::Source());
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+  painter.end();
+  QPixmap pixmap = QPixmap::fromImage(std::move(image));
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return pixmap;
+}
 
 void SetUpTopLevel(QWidget* window, const QString& objectName) {
   window->setObjectName(objectName);
@@ -91,12 +149,20 @@ QScrollArea* WrapInScroller(QWidget* window) {
   return scroller;
 }
 
+// What a native Wayland window is not told: the compositor's panels take a
+// strip of the output that availableGeometry() still counts (weston and
+// GNOME take 32 px, KDE 44 px), and where the compositor draws the title bar
+// the window has no frame margins to go by.
+constexpr int PanelAllowance = 48;
+constexpr int TitleBarAllowance = 36;
+
 // A window whose frame is larger than the area keeps its layout and size
 // inside a scroll area, and the window itself shrinks to the area, so no
 // control is left beyond the screen's edge. Windows that fit are untouched.
 void FitInto(QWidget* window, const QRect& available) {
   const QSize margins = window->frameGeometry().size() - window->size();
-  const QSize room = available.size() - margins;
+  QSize room = available.size() - margins;
+  if (OnWaylandNatively()) room.rheight() -= PanelAllowance + (margins.height() > 0 ? 0 : TitleBarAllowance);
   if (window->width() <= room.width() && window->height() <= room.height()) return;
   QScrollArea* scroller = FitScroller(window);
   if (scroller == nullptr) scroller = WrapInScroller(window);
@@ -114,6 +180,8 @@ void FitInto(QWidget* window, const QRect& available) {
 
 void FitAndPlace(QWidget* window, const QRect& available) {
   FitInto(window, available);
+  // The compositor places the window; a move would only be ignored.
+  if (OnWaylandNatively()) return;
   // A window's position is its frame's: the title bar and borders count
   // once the window manager has said how large they are.
   window->move(PlacedTopLeft(window->frameGeometry().size(), available));
@@ -142,7 +210,10 @@ class RefitWhenFramed : public QObject {
       handle->removeEventFilter(this);
       deleteLater();
       const QScreen* screen = window_->screen();
-      if (screen != nullptr && !screen->availableGeometry().contains(window_->frameGeometry()))
+      // A Wayland window's position is the compositor's and not known here:
+      // only its size can be checked.
+      if (screen != nullptr &&
+          (OnWaylandNatively() || !screen->availableGeometry().contains(window_->frameGeometry())))
         FitAndPlace(window_, screen->availableGeometry());
     }
     return false;
@@ -161,6 +232,34 @@ void PlaceOnScreen(QWidget* window) {
   if (window->frameGeometry() == window->geometry() &&
       window->findChild<QObject*>(QStringLiteral("refitWhenFramed"), Qt::FindDirectChildrenOnly) == nullptr)
     new RefitWhenFramed(window);
+}
+
+bool OnWaylandNatively() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+void ShowAboveOthers(QWidget* window) {
+  window->show();
+  if (!OnWaylandNatively()) return;
+  window->raise();
+  window->activateWindow();
+}
+
+void StandOverActiveWindow(QWidget* dialog) {
+  if (!OnWaylandNatively() || dialog->parentWidget() != nullptr) return;
+  // Compositors that give clients no say in activation leave no active
+  // window; the program's visible working window is the one then.
+  QWidget* owner = QApplication::activeWindow();
+  if (owner == nullptr || owner == dialog) {
+    owner = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window != dialog && window->isVisible() && window->windowType() == Qt::Window) {
+        owner = window;
+        break;
+      }
+    }
+  }
+  if (owner == nullptr) return;
+  dialog->winId();  // a window handle to hang the parent on, before it is shown
+  if (QWindow* handle = dialog->windowHandle()) handle->setTransientParent(owner->windowHandle());
 }
 
 QAction* AddSharedMenus(QMenuBar* bar, const SharedMenuNames& names) {

@@ -8,10 +8,14 @@
 class QAction;
 class QIcon;
 class QMenuBar;
+class QPixmap;
 class QWidget;
 
 // The program's icon, for its windows and its message boxes alike.
 QIcon ProgramIcon();
+// The icon drawn for a screen of the given pixel density: `logical` in
+// device-independent pixels, as many device pixels as that screen shows.
+QPixmap ProgramIconPixmap(QSize logical, qreal devicePixelRatio);
 
 // What every top-level window of the program starts with: its name, the
 // program's title and icon, deletion when it is unloaded (closed), and no
@@ -27,6 +31,21 @@ QPoint PlacedTopLeft(QSize frame, const QRect& available);
 // window larger than that area is first shrunk to it, its fixed layout
 // scrolling inside (a main window's menu bar stays put).
 void PlaceOnScreen(QWidget* window);
+
+// True where the program runs as a native Wayland client. Wayland leaves
+// placement and stacking to the compositor: a window cannot put itself at a
+// point, stay above others, or learn where the desktop's panels are.
+bool OnWaylandNatively();
+
+// Shows a window that should stand above every other one. Where the window
+// system cannot keep it there (native Wayland) it is at least raised and
+// activated, so it comes up in front.
+void ShowAboveOthers(QWidget* window);
+
+// A dialog with no window of its own to belong to is given the active window
+// as its transient parent on native Wayland, where the compositor places it
+// over that window; elsewhere it stays as it is, centred on the screen.
+void StandOverActiveWindow(QWidget* dialog);
 
 // The menus both working windows share after their File menu: Help, then
 // the Donate and (hidden) Make Money Online commands. The names and the

@@ -137,7 +137,7 @@ void FrmFarewell::BuildControls() {
   picFarewellIcon->setGeometry(TwipsRect(360, 120, 540, 540));
   Paint(picFarewellIcon, SysColor::Window);
   picFarewellIcon->setAlignment(Qt::AlignCenter);
-  picFarewellIcon->setPixmap(windowIcon().pixmap(picFarewellIcon->size()));
+  picFarewellIcon->setPixmap(ProgramIconPixmap(picFarewellIcon->size(), devicePixelRatioF()));
 
   lblFarewellCaption = new QLabel(QString::fromLatin1(WindowTitle), this);
   lblFarewellCaption->setObjectName(QStringLiteral("lblFarewellCaption"));
