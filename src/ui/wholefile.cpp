@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #else
+#include <QFile>
 #include <QSaveFile>
 #endif
 
