@@ -1,3 +1,4 @@
+#include "web/reminder.h"
 #include "web/settings.h"
 
 #include <QDate>
@@ -43,10 +44,6 @@ QString Snapshot(const QString& path) {
   if (S_ISREG(seen.st_mode)) what += QString::fromLatin1(ReadAllBytes(path).toHex());
   return what;
 }
-
-// Whether an install on this machine put a print module in its fixed
-// place, where any copy of the program may rightly load it from.
-bool InstalledModuleExists() { return QFileInfo::exists(qEnvironmentVariable("SCARABINE_PRINT_MODULE_INSTALLED")); }
 
 #ifdef __SANITIZE_ADDRESS__
 constexpr qint64 ShowLimitMs = 4000;  // instrumented start-up is slower by design
@@ -241,6 +238,9 @@ class TestSingleInstance : public QObject {
     for (const char* kind : {"FIFO", "folder", "fresh file"}) {
       row(qPrintable(QStringLiteral("%1 at the settings lock").arg(kind)), "none", "none", 1, true,
           qPrintable(QStringLiteral("settings lock %1").arg(kind)));
+      // The question is due: the store is written before the window shows.
+      row(qPrintable(QStringLiteral("%1 at the settings lock, question due").arg(kind)), "none", "due", 1, true,
+          qPrintable(QStringLiteral("settings lock %1").arg(kind)));
       row(qPrintable(QStringLiteral("%1 at Qt's settings lock, then Save").arg(kind)), "none", "none", 1, true,
           qPrintable(QStringLiteral("Qt lock %1").arg(kind)));
     }
@@ -251,6 +251,9 @@ class TestSingleInstance : public QObject {
     // Print loads a module only from a place no other user can change.
     row("print module beside the program: prints", "none", "none", 1, true, "module");
     row("print module in a folder anyone may write", "none", "none", 1, true, "module in a shared folder");
+    // An installed copy put in a shared folder: its install's module folder
+    // lies in that shared folder, where another user planted a module.
+    row("print module planted where an installed copy looks", "none", "none", 1, true, "module under lib");
     row("print module of another user", "none", "none", 1, true, "module of another user");
     row("print module cut to 1 KB", "none", "none", 1, true, "module cut to 1024");
     row("print module cut to 4 KB", "none", "none", 1, true, "module cut to 4096");
@@ -311,6 +314,9 @@ class TestSingleInstance : public QObject {
       QCOMPARE(mkfifo(QFile::encodeName(StorePath()).constData(), 0600), 0);
     } else if (store == QStringLiteral("folder")) {
       QVERIFY(QDir().mkdir(StorePath()));
+    } else if (store == QStringLiteral("due")) {
+      QSettings due(StorePath(), QSettings::IniFormat);
+      due.setValue(ScrambledKey(), ScrambleText(QDate::currentDate().addDays(-30).toString(Qt::ISODate)));
     } else if (store == QStringLiteral("huge")) {
       // Read whole, it would say the question was asked yesterday: nothing
       // to do, and the file would stay as it is.
@@ -352,15 +358,25 @@ class TestSingleInstance : public QObject {
       drive = QStringLiteral("save:") + saved;
     } else if (planted.startsWith(QStringLiteral("module"))) {
       const bool shared = planted.endsWith(QStringLiteral("shared folder"));
-      const QString folder = QDir(shared ? temp->path() : home->path()).filePath(QStringLiteral("bin"));
+      const bool underLib = planted.endsWith(QStringLiteral("under lib"));
+      const QString bindir = qEnvironmentVariable("SCARABINE_INSTALL_BINDIR");
+      const QString folder =
+          underLib ? QDir(temp->path()).filePath(bindir) : QDir(shared ? temp->path() : home->path()).filePath(QStringLiteral("bin"));
       QVERIFY(QDir().mkpath(folder));
       if (shared) QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0777), 0);
-      const QString module = QDir(folder).filePath(QFileInfo(qEnvironmentVariable("SCARABINE_PRINT_MODULE")).fileName());
+      const QString moduleFolder =
+          underLib ? QDir(temp->path()).filePath(qEnvironmentVariable("SCARABINE_INSTALL_MODULEDIR")) : folder;
+      QVERIFY(QDir().mkpath(moduleFolder));
+      const passwd* other = OtherUser();
+      // Planted by someone else where they can: the folders and the module.
+      if (underLib && other) {
+        for (QString at = moduleFolder; at != temp->path(); at = QFileInfo(at).path()) QVERIFY(GiveTo(at, other->pw_uid));
+      }
+      const QString module = QDir(moduleFolder).filePath(QFileInfo(qEnvironmentVariable("SCARABINE_PRINT_MODULE")).fileName());
       program = QDir(folder).filePath(QFileInfo(program).fileName());
       QVERIFY(QFile::copy(qEnvironmentVariable("SCARABINE_EXE"), program));
       QVERIFY(QFile::copy(qEnvironmentVariable("SCARABINE_PRINT_MODULE"), module));
-      if (planted.endsWith(QStringLiteral("another user"))) {
-        const passwd* other = OtherUser();
+      if (planted.endsWith(QStringLiteral("another user")) || underLib) {
         if (!other) QSKIP("only root can plant a file of another user's");
         QVERIFY(GiveTo(module, other->pw_uid));
       } else if (planted.contains(QStringLiteral("cut to"))) {
@@ -404,6 +420,8 @@ class TestSingleInstance : public QObject {
     const qint64 shownAfter = Said(survivor).section(QStringLiteral("shown after: "), 1).section(u'\n', 0, 0).toLongLong();
     QVERIFY2(shownAfter < ShowLimitMs, qPrintable(QStringLiteral("%1 ms").arg(shownAfter)));
 
+    // The driver answers No: nothing opens, today is stored.
+    if (store == QStringLiteral("due")) QVERIFY(Said(survivor).contains(QStringLiteral("message: ") + UpdateQuestion()));
     if (drive.startsWith(QStringLiteral("save"))) {
       QTRY_VERIFY_WITH_TIMEOUT(Said(survivor).contains(QStringLiteral("done: save")), 60000);
       const bool failing = planted == QStringLiteral("sync fails");
@@ -421,7 +439,7 @@ class TestSingleInstance : public QObject {
       QVERIFY(!QFileInfo::exists(QDir(config->path()).filePath(QStringLiteral("QtProject.conf"))));
     } else if (drive == QStringLiteral("print")) {
       QTRY_VERIFY_WITH_TIMEOUT(Said(survivor).contains(QStringLiteral("done: print")), 60000);
-      const bool prints = planted == QStringLiteral("module") || InstalledModuleExists();
+      const bool prints = planted == QStringLiteral("module");
       QVERIFY2(Said(survivor).contains(QStringLiteral("shown: print dialog")) == prints, qPrintable(Said(survivor)));
       QVERIFY2(Said(survivor).contains(QStringLiteral(
                    "message: The report could not be printed: printing is not installed.")) != prints,

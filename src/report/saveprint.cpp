@@ -64,13 +64,17 @@ bool OnlyOursOrRoots(const QString& path, QString* why) {
 #endif
 
 // Where the print module may be: beside the program (a build tree, Windows,
-// macOS), then the folder an install put it in, fixed when the program was
-// built. Never a folder worked out from the program's own place, which a
-// copy of the program in a shared folder would hand to anyone.
+// macOS), and, for an installed program, the install's module folder as it
+// lies from the install's program folder, both fixed at build time. A copy
+// of the program anywhere else (a shared folder, say) looks nowhere but
+// beside itself.
 QStringList PrintModuleFolders() {
-  QStringList folders{QCoreApplication::applicationDirPath()};
-  const QString installed = QStringLiteral(SCARABINE_PRINT_MODULE_DIR);
-  if (!installed.isEmpty() && !folders.contains(installed)) folders.append(installed);
+  const QString here = QCoreApplication::applicationDirPath();
+  QStringList folders{here};
+  const QString installedProgram = QStringLiteral(SCARABINE_PROGRAM_DIR);
+  const QString installedModule = QStringLiteral(SCARABINE_PRINT_MODULE_DIR);
+  if (!installedModule.isEmpty() && QFileInfo(here).fileName() == installedProgram)
+    folders.append(QDir::cleanPath(here + QLatin1Char('/') + installedModule));
   return folders;
 }
 

@@ -70,8 +70,26 @@ QByteArray IniText(const QString& key, const QString& value) {
 // The value of one key in the store's section, quoted or not, with the
 // escapes QSettings writes; nothing for a missing key or a typed value
 // (such as "@ByteArray(...)"), which the program never stores.
+// A key as it stands in the file, escaped or not.
+QString UnescapedKey(const QByteArray& raw) {
+  QString key;
+  for (qsizetype i = 0; i < raw.size(); ++i) {
+    const char ch = raw.at(i);
+    const qsizetype digits = i + 1 < raw.size() && raw.at(i + 1) == 'U' ? 4 : 2;
+    const qsizetype from = i + 1 + (digits == 4 ? 1 : 0);
+    bool hex = false;
+    const uint code = ch == '%' ? raw.mid(from, digits).toUInt(&hex, 16) : 0;
+    if (hex && from + digits <= raw.size()) {
+      key += QChar(char16_t(code));
+      i = from + digits - 1;
+    } else {
+      key += ch == '\\' ? QLatin1Char('/') : QLatin1Char(ch);
+    }
+  }
+  return key;
+}
+
 QString IniValue(const QByteArray& file, const QString& key) {
-  const QByteArray wanted = IniKey(key);
   bool inSection = false;
   for (QByteArray line : file.split('\n')) {
     line = line.trimmed();
@@ -80,7 +98,7 @@ QString IniValue(const QByteArray& file, const QString& key) {
       continue;
     }
     const qsizetype equals = line.indexOf('=');
-    if (!inSection || equals < 0 || line.left(equals).trimmed() != wanted) continue;
+    if (!inSection || equals < 0 || UnescapedKey(line.left(equals).trimmed()) != key) continue;
     const QByteArray raw = line.mid(equals + 1).trimmed();
     QString value;
     bool quoted = false;
