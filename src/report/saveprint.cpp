@@ -50,7 +50,8 @@ bool OnlyOursOrRoots(const QString& path, QString* why) {
       *why = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(at), QString::fromLocal8Bit(std::strerror(errno)));
       return false;
     }
-    const bool othersWrite = (seen.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    // A group of the user's own (user private groups, umask 002) is the user.
+    const bool othersWrite = (seen.st_mode & S_IWOTH) != 0 || ((seen.st_mode & S_IWGRP) != 0 && seen.st_gid != getegid());
     const bool folderHoldsModule = S_ISDIR(seen.st_mode) && own;
     if ((seen.st_uid != 0 && seen.st_uid != me) ||
         (othersWrite && (!S_ISDIR(seen.st_mode) || folderHoldsModule || !(seen.st_mode & S_ISVTX)))) {
