@@ -1,4 +1,3 @@
-#include "web/reminder.h"
 #include "web/settings.h"
 
 #include <QDate>
@@ -238,9 +237,6 @@ class TestSingleInstance : public QObject {
     for (const char* kind : {"FIFO", "folder", "fresh file"}) {
       row(qPrintable(QStringLiteral("%1 at the settings lock").arg(kind)), "none", "none", 1, true,
           qPrintable(QStringLiteral("settings lock %1").arg(kind)));
-      // The question is due: the store is written before the window shows.
-      row(qPrintable(QStringLiteral("%1 at the settings lock, question due").arg(kind)), "none", "due", 1, true,
-          qPrintable(QStringLiteral("settings lock %1").arg(kind)));
       row(qPrintable(QStringLiteral("%1 at Qt's settings lock, then Save").arg(kind)), "none", "none", 1, true,
           qPrintable(QStringLiteral("Qt lock %1").arg(kind)));
     }
@@ -314,9 +310,6 @@ class TestSingleInstance : public QObject {
       QCOMPARE(mkfifo(QFile::encodeName(StorePath()).constData(), 0600), 0);
     } else if (store == QStringLiteral("folder")) {
       QVERIFY(QDir().mkdir(StorePath()));
-    } else if (store == QStringLiteral("due")) {
-      QSettings due(StorePath(), QSettings::IniFormat);
-      due.setValue(ScrambledKey(), ScrambleText(QDate::currentDate().addDays(-30).toString(Qt::ISODate)));
     } else if (store == QStringLiteral("huge")) {
       // Read whole, it would say the question was asked yesterday: nothing
       // to do, and the file would stay as it is.
@@ -420,8 +413,6 @@ class TestSingleInstance : public QObject {
     const qint64 shownAfter = Said(survivor).section(QStringLiteral("shown after: "), 1).section(u'\n', 0, 0).toLongLong();
     QVERIFY2(shownAfter < ShowLimitMs, qPrintable(QStringLiteral("%1 ms").arg(shownAfter)));
 
-    // The driver answers No: nothing opens, today is stored.
-    if (store == QStringLiteral("due")) QVERIFY(Said(survivor).contains(QStringLiteral("message: ") + UpdateQuestion()));
     if (drive.startsWith(QStringLiteral("save"))) {
       QTRY_VERIFY_WITH_TIMEOUT(Said(survivor).contains(QStringLiteral("done: save")), 60000);
       const bool failing = planted == QStringLiteral("sync fails");
