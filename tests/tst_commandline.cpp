@@ -63,10 +63,18 @@ class TestCommandLine : public QObject {
     QTest::addRow("-v") << QStringList{"-v"} << false << 0 << version << QString();
     QTest::addRow("--help") << QStringList{"--help"} << false << 0 << usage << QString();
     QTest::addRow("-h") << QStringList{"-h"} << false << 0 << usage << QString();
-    QTest::addRow("Qt's own option kept for Qt") << QStringList{"-style", "fusion", "--version"} << true << 0
-                                                 << version << QString();
+    // Qt's own options are not taken: a bad one aborted, and a style sheet
+    // read from any file grew without end.
+    QTest::addRow("Qt's own option refused") << QStringList{"-stylesheet", "/dev/zero"} << true << 2 << QString()
+                                             << Name() + QStringLiteral(": Unknown option 'stylesheet'.\n") + usage;
+    QTest::addRow("Qt's platform option refused") << QStringList{"-platform", "bogus"} << false << 2 << QString()
+                                                  << Name() + QStringLiteral(": Unknown option 'platform'.\n") + usage;
+    QTest::addRow("--help-all is not offered") << QStringList{"--help-all"} << false << 2 << QString()
+                                               << Name() + QStringLiteral(": Unknown option 'help-all'.\n") + usage;
     QTest::addRow("unknown long option") << QStringList{"--bogus"} << true << 2 << QString()
                                          << Name() + QStringLiteral(": Unknown option 'bogus'.\n") + usage;
+    QTest::addRow("unknown option without a display") << QStringList{"--no-such-option"} << false << 2 << QString()
+                                         << Name() + QStringLiteral(": Unknown option 'no-such-option'.\n") + usage;
     QTest::addRow("unknown short option") << QStringList{"-x"} << true << 2 << QString()
                                           << Name() + QStringLiteral(": Unknown option 'x'.\n") + usage;
     QTest::addRow("stray argument") << QStringList{"stray"} << true << 2 << QString()

@@ -67,7 +67,25 @@ class TestReminder : public QObject {
     QCOMPARE(UnscrambleText(scrambled), plain);
   }
 
+  // The store is written by the program and read by QSettings: both must
+  // agree on every character a value may hold once scrambled (separators,
+  // quotes, backslashes, a leading "@", blanks at either end).
+  void storedScrambledUnderTheApplicationName_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addRow("an ISO date") << QStringLiteral("2026-12-08");
+    QTest::addRow("a short date") << QStringLiteral("08/12/26");
+    QTest::addRow("every printable character") << [] {
+      QString all;
+      for (char16_t c = 0x20 - 7; c + 7 < 0x7F; ++c) all += QChar(c);
+      return all;
+    }();
+    QTest::addRow("leading at sign once scrambled") << QStringLiteral("9a");
+    QTest::addRow("blanks at both ends once scrambled") << QString(2, QChar(0x19)) + u'a' + QChar(0x19);
+  }
   void storedScrambledUnderTheApplicationName() {
+    QFETCH(QString, value);
+    SaveSettingValue(QStringLiteral("Duration"), value);
+    QCOMPARE(ReadSetting(QStringLiteral("Duration")), value);
     SaveSettingValue(QStringLiteral("Duration"), QStringLiteral("2026-12-08"));
     QCOMPARE(ReadSetting(QStringLiteral("Duration")), QStringLiteral("2026-12-08"));
 

@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -90,7 +91,12 @@ bool WellFormedRtf(const QByteArray& rtf) {
 
 #ifdef Q_OS_LINUX
 // Resident memory, once the allocator has handed back what it merely keeps.
+// Qt's pixmap cache is emptied first: the style caches each button's look
+// under a key that includes the palette, so every new report window adds
+// entries until the cache's cap (10 MB by default) evicts the oldest. That
+// growth is bounded, and not ours.
 qint64 ResidentBytes() {
+  QPixmapCache::clear();
 #ifdef __GLIBC__
   malloc_trim(0);
 #endif

@@ -11,6 +11,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include <grp.h>
@@ -27,6 +29,26 @@ bool WriteAll(const QString& path, const QByteArray& contents) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
+
+QByteArray ReadAllBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a file is, whose, and what it holds; a FIFO is never opened.
+QString Snapshot(const QString& path) {
+  struct stat seen{};
+  if (lstat(QFile::encodeName(path).constData(), &seen) != 0) return QStringLiteral("missing");
+  QString what = QStringLiteral("mode %1 owner %2").arg(seen.st_mode, 0, 8).arg(seen.st_uid);
+  if (S_ISREG(seen.st_mode)) what += QString::fromLatin1(ReadAllBytes(path).toHex());
+  return what;
+}
+
+#ifdef __SANITIZE_ADDRESS__
+constexpr qint64 ShowLimitMs = 4000;  // instrumented start-up is slower by design
+#else
+constexpr qint64 ShowLimitMs = 1000;
+#endif
 
 bool GiveTo(const QString& path, uid_t uid) { return chown(QFile::encodeName(path).constData(), uid, gid_t(-1)) == 0; }
 
@@ -45,7 +67,7 @@ bool OthersCanRun(const QString& program) {
 
 // Starts the real program, offscreen, with its own runtime, settings, home
 // and temporary folders; message boxes and the main window's showing are
-// reported by the program's scripted-messages seam.
+// reported, and the windows driven, by the preloaded test driver.
 class TestSingleInstance : public QObject {
   Q_OBJECT
  private:
@@ -53,6 +75,9 @@ class TestSingleInstance : public QObject {
   std::unique_ptr<QTemporaryDir> config;
   std::unique_ptr<QTemporaryDir> home;
   std::unique_ptr<QTemporaryDir> temp;
+  std::unique_ptr<QTemporaryDir> workingFolders;
+  QString program;
+  QHash<QString, QString> extraEnvironment;
   QList<QProcess*> copies;
   QHash<const QProcess*, QString> said;
 
@@ -63,13 +88,21 @@ class TestSingleInstance : public QObject {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config->path());
     env.insert(QStringLiteral("HOME"), home->path());
     env.insert(QStringLiteral("TMPDIR"), temp->path());
-    env.insert(QStringLiteral("SCARABINE_SCRIPTED_MESSAGES"), QStringLiteral("1"));
+    // The driver answers message boxes and says what was shown.
+    env.insert(QStringLiteral("LD_PRELOAD"), qEnvironmentVariable("SCARABINE_DRIVER"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"),
+               env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+    for (auto [name, value] : extraEnvironment.asKeyValueRange()) env.insert(name, value);
     return env;
   }
   QProcess* Prepare(const QProcessEnvironment& env) {
     auto* copy = new QProcess(this);
     copy->setProcessEnvironment(env);
-    copy->setProgram(qEnvironmentVariable("SCARABINE_EXE"));
+    copy->setProgram(program);
+    // Each copy in a folder of its own, which must stay empty.
+    const QString cwd = QDir(workingFolders->path()).filePath(QString::number(copies.size()));
+    QDir().mkpath(cwd);
+    copy->setWorkingDirectory(cwd);
     copies.append(copy);
     return copy;
   }
@@ -127,7 +160,10 @@ class TestSingleInstance : public QObject {
     config = std::make_unique<QTemporaryDir>();
     home = std::make_unique<QTemporaryDir>();
     temp = std::make_unique<QTemporaryDir>();
-    QVERIFY(runtime->isValid() && config->isValid() && home->isValid() && temp->isValid());
+    workingFolders = std::make_unique<QTemporaryDir>();
+    QVERIFY(runtime->isValid() && config->isValid() && home->isValid() && temp->isValid() && workingFolders->isValid());
+    program = qEnvironmentVariable("SCARABINE_EXE");
+    extraEnvironment.clear();
     // Shared by every user, as /tmp is.
     QCOMPARE(chmod(QFile::encodeName(temp->path()).constData(), 01777), 0);
   }
@@ -139,6 +175,7 @@ class TestSingleInstance : public QObject {
     }
     copies.clear();
     said.clear();
+    workingFolders.reset();
     temp.reset();
     home.reset();
     config.reset();
@@ -165,34 +202,64 @@ class TestSingleInstance : public QObject {
     QCOMPARE(RefusalsShown(first), 0);
   }
 
-  // Whatever was left at the lock's or the settings' place, the program
-  // starts with its main window; only a running copy of this user's refuses
-  // a start, and of copies started at once exactly one runs.
+  // Whatever was left at the lock's or the settings' place, or planted
+  // beside them or the program, the program shows its main window within a
+  // second, keeps every file that is not its own, and runs no code it did
+  // not bring; only a running copy of this user's refuses a start, and of
+  // copies started at once exactly one runs.
   void leftoversNeverKeepTheWindowAway_data() {
     QTest::addColumn<QString>("lock");
     QTest::addColumn<QString>("store");
     QTest::addColumn<int>("atOnce");
     QTest::addColumn<bool>("guarded");  // a later start is refused
-    QTest::addRow("nothing left") << "none" << "none" << 10 << true;
-    QTest::addRow("empty lock") << "empty" << "none" << 3 << true;
-    QTest::addRow("garbage lock") << "garbage" << "none" << 3 << true;
-    QTest::addRow("lock of a killed copy") << "killed" << "none" << 3 << true;
-    QTest::addRow("lock naming another host") << "other host" << "none" << 3 << true;
-    QTest::addRow("lock naming a process id now reused by another program") << "reused pid" << "none" << 3 << true;
-    QTest::addRow("folder at the lock path") << "folder" << "none" << 3 << true;
-    QTest::addRow("lock file of another user") << "other user's file" << "none" << 3 << true;
-    QTest::addRow("another user's copy in the fallback place") << "other user's copy" << "none" << 3 << true;
+    QTest::addColumn<QString>("planted");
+    const auto row = [](const char* name, const char* lock, const char* store, int atOnce, bool guarded,
+                        const char* planted = "") {
+      QTest::addRow("%s", name) << lock << store << atOnce << guarded << planted;
+    };
+    row("nothing left", "none", "none", 10, true);
+    row("empty lock", "empty", "none", 3, true);
+    row("garbage lock", "garbage", "none", 3, true);
+    row("lock of a killed copy", "killed", "none", 3, true);
+    row("lock naming another host", "other host", "none", 3, true);
+    row("lock naming a process id now reused by another program", "reused pid", "none", 3, true);
+    row("folder at the lock path", "folder", "none", 3, true);
+    row("lock file of another user", "other user's file", "none", 3, true);
+    row("another user's copy in the fallback place", "other user's copy", "none", 3, true);
     // Never followed: the program runs, unguarded.
-    QTest::addRow("planted link as the fallback folder") << "planted link" << "none" << 1 << false;
-    QTest::addRow("FIFO at the settings path") << "none" << "fifo" << 1 << true;
-    QTest::addRow("folder at the settings path") << "none" << "folder" << 1 << true;
-    QTest::addRow("huge settings file") << "none" << "huge" << 1 << true;
+    row("planted link as the fallback folder", "planted link", "none", 1, false);
+    row("FIFO at the settings path", "none", "fifo", 1, true);
+    row("folder at the settings path", "none", "folder", 1, true);
+    row("huge settings file", "none", "huge", 1, true);
+    row("settings a link to someone's file", "none", "link", 1, true);
+    // QSettings' lock beside the store, and Qt's own beside its settings,
+    // which the Save As dialog reads and writes.
+    for (const char* kind : {"FIFO", "folder", "fresh file"}) {
+      row(qPrintable(QStringLiteral("%1 at the settings lock").arg(kind)), "none", "none", 1, true,
+          qPrintable(QStringLiteral("settings lock %1").arg(kind)));
+      row(qPrintable(QStringLiteral("%1 at Qt's settings lock, then Save").arg(kind)), "none", "none", 1, true,
+          qPrintable(QStringLiteral("Qt lock %1").arg(kind)));
+    }
+    // The lock falls back to the shared temporary folder, never the working one.
+    row("TMPDIR missing", "folder", "none", 2, true, "TMPDIR missing");
+    row("TMPDIR relative", "folder", "none", 2, true, "TMPDIR relative");
+    row("the disk refuses the saved report", "none", "none", 1, true, "sync fails");
+    // Print loads a module only from a place no other user can change.
+    row("print module beside the program: prints", "none", "none", 1, true, "module");
+    row("print module in a folder anyone may write", "none", "none", 1, true, "module in a shared folder");
+    // An installed copy put in a shared folder: its install's module folder
+    // lies in that shared folder, where another user planted a module.
+    row("print module planted where an installed copy looks", "none", "none", 1, true, "module under lib");
+    row("print module of another user", "none", "none", 1, true, "module of another user");
+    row("print module cut to 1 KB", "none", "none", 1, true, "module cut to 1024");
+    row("print module cut to 4 KB", "none", "none", 1, true, "module cut to 4096");
   }
   void leftoversNeverKeepTheWindowAway() {
     QFETCH(QString, lock);
     QFETCH(QString, store);
     QFETCH(int, atOnce);
     QFETCH(bool, guarded);
+    QFETCH(QString, planted);
     const QString host = QSysInfo::machineHostName();
     const QString fallbackFolder = QDir(temp->path()).filePath(QStringLiteral("%1-%2").arg(ProgramName()).arg(geteuid()));
     QTemporaryDir otherRuntime;
@@ -253,6 +320,74 @@ class TestSingleInstance : public QObject {
       QVERIFY(QFileInfo(StorePath()).size() > 64 * 1024);
     }
 
+    // What is not the program's own, as it was before the start.
+    QHash<QString, QString> kept;
+    const auto keep = [&](const QString& path) { kept.insert(path, Snapshot(path)); };
+    QString drive;
+    const QString reports = QDir(home->path()).filePath(QStringLiteral("reports"));
+    QVERIFY(QDir().mkpath(reports));
+    const QString saved = QDir(reports).filePath(QStringLiteral("report.rtf"));
+    const QString lockBeside = planted.startsWith(QStringLiteral("settings lock"))
+                                   ? StorePath() + QStringLiteral(".lock")
+                                   : QDir(config->path()).filePath(QStringLiteral("QtProject.conf.lock"));
+    if (planted.contains(QStringLiteral(" lock "))) {
+      if (planted.endsWith(QStringLiteral("FIFO"))) {
+        QCOMPARE(mkfifo(QFile::encodeName(lockBeside).constData(), 0600), 0);
+      } else if (planted.endsWith(QStringLiteral("folder"))) {
+        QVERIFY(QDir().mkdir(lockBeside));
+      } else {
+        QVERIFY(WriteAll(lockBeside, QByteArray::number(getpid()) + "\nsomeone\n"));
+      }
+      keep(lockBeside);
+      if (planted.startsWith(QStringLiteral("Qt lock"))) drive = QStringLiteral("save:") + saved;
+    } else if (planted.startsWith(QStringLiteral("TMPDIR"))) {
+      extraEnvironment.insert(QStringLiteral("TMPDIR"), planted.endsWith(QStringLiteral("missing"))
+                                                           ? QDir(temp->path()).filePath(QStringLiteral("gone"))
+                                                           : QStringLiteral("relative"));
+    } else if (planted == QStringLiteral("sync fails")) {
+      QVERIFY(WriteAll(saved, "{\\rtf1 last week's report}"));
+      keep(saved);
+      extraEnvironment.insert(QStringLiteral("SCARABINE_FAIL_SYNC"), QStringLiteral("1"));
+      drive = QStringLiteral("save:") + saved;
+    } else if (planted.startsWith(QStringLiteral("module"))) {
+      const bool shared = planted.endsWith(QStringLiteral("shared folder"));
+      const bool underLib = planted.endsWith(QStringLiteral("under lib"));
+      const QString bindir = qEnvironmentVariable("SCARABINE_INSTALL_BINDIR");
+      const QString folder =
+          underLib ? QDir(temp->path()).filePath(bindir) : QDir(shared ? temp->path() : home->path()).filePath(QStringLiteral("bin"));
+      QVERIFY(QDir().mkpath(folder));
+      if (shared) QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0777), 0);
+      const QString moduleFolder =
+          underLib ? QDir(temp->path()).filePath(qEnvironmentVariable("SCARABINE_INSTALL_MODULEDIR")) : folder;
+      QVERIFY(QDir().mkpath(moduleFolder));
+      const passwd* other = OtherUser();
+      // Planted by someone else where they can: the folders and the module.
+      if (underLib && other) {
+        for (QString at = moduleFolder; at != temp->path(); at = QFileInfo(at).path()) QVERIFY(GiveTo(at, other->pw_uid));
+      }
+      const QString module = QDir(moduleFolder).filePath(QFileInfo(qEnvironmentVariable("SCARABINE_PRINT_MODULE")).fileName());
+      program = QDir(folder).filePath(QFileInfo(program).fileName());
+      QVERIFY(QFile::copy(qEnvironmentVariable("SCARABINE_EXE"), program));
+      QVERIFY(QFile::copy(qEnvironmentVariable("SCARABINE_PRINT_MODULE"), module));
+      if (planted.endsWith(QStringLiteral("another user")) || underLib) {
+        if (!other) QSKIP("only root can plant a file of another user's");
+        QVERIFY(GiveTo(module, other->pw_uid));
+      } else if (planted.contains(QStringLiteral("cut to"))) {
+        QVERIFY(QFile::resize(module, planted.section(u' ', -1).toLongLong()));
+      }
+      if (planted != QStringLiteral("module")) keep(module);
+      drive = QStringLiteral("print");
+    }
+    if (store == QStringLiteral("link")) {
+      // Someone's notes, which the settings file was made to point at.
+      const QString notes = QDir(elsewhere.path()).filePath(QStringLiteral("notes.txt"));
+      QVERIFY(WriteAll(notes, "My secret notes, which nobody may overwrite.\n"));
+      if (const passwd* other = OtherUser()) QVERIFY(GiveTo(notes, other->pw_uid));
+      QVERIFY(QFile::link(notes, StorePath()));
+      keep(notes);
+    }
+    if (!drive.isEmpty()) extraEnvironment.insert(QStringLiteral("SCARABINE_DRIVE"), drive);
+
     QList<QProcess*> started;
     for (int i = 0; i < atOnce; ++i) started.append(Start());
     // Each copy either ends or shows its window.
@@ -273,15 +408,46 @@ class TestSingleInstance : public QObject {
     QVERIFY2(survivor, "no copy runs");
     QCOMPARE(survivor->state(), QProcess::Running);
     QCOMPARE(RefusalsShown(survivor), 0);
+    // From the program's start to its window; a start that waits on a
+    // planted file shows it late or never.
+    const qint64 shownAfter = Said(survivor).section(QStringLiteral("shown after: "), 1).section(u'\n', 0, 0).toLongLong();
+    QVERIFY2(shownAfter < ShowLimitMs, qPrintable(QStringLiteral("%1 ms").arg(shownAfter)));
+
+    if (drive.startsWith(QStringLiteral("save"))) {
+      QTRY_VERIFY_WITH_TIMEOUT(Said(survivor).contains(QStringLiteral("done: save")), 60000);
+      const bool failing = planted == QStringLiteral("sync fails");
+      // A save the disk refused says so, and names the reason.
+      QCOMPARE(Said(survivor).contains(QStringLiteral("message: The report could not be saved to %1").arg(saved)),
+               failing);
+      if (failing) {
+        QVERIFY2(Said(survivor).contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(Said(survivor)));
+      } else {
+        QVERIFY(ReadAllBytes(saved).startsWith("{\\rtf1"));
+      }
+      QCOMPARE(QDir(reports).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+               QStringList{QStringLiteral("report.rtf")});
+      // Qt's own settings are neither read nor written.
+      QVERIFY(!QFileInfo::exists(QDir(config->path()).filePath(QStringLiteral("QtProject.conf"))));
+    } else if (drive == QStringLiteral("print")) {
+      QTRY_VERIFY_WITH_TIMEOUT(Said(survivor).contains(QStringLiteral("done: print")), 60000);
+      const bool prints = planted == QStringLiteral("module");
+      QVERIFY2(Said(survivor).contains(QStringLiteral("shown: print dialog")) == prints, qPrintable(Said(survivor)));
+      QVERIFY2(Said(survivor).contains(QStringLiteral(
+                   "message: The report could not be printed: printing is not installed.")) != prints,
+               qPrintable(Said(survivor)));
+    }
 
     // A first start, as far as the reminder can tell: today is stored after
-    // the first frame, in a fresh small file, unless a folder is in the way.
+    // the first frame, in a fresh small file, unless a folder is in the way
+    // or the disk refuses it.
     if (store == QStringLiteral("folder")) {
       QVERIFY(QFileInfo(StorePath()).isDir());
+    } else if (planted == QStringLiteral("sync fails")) {
+      QVERIFY(!QFileInfo::exists(StorePath()));
     } else {
       auto storedToday = [&] {
         const QFileInfo file(StorePath());
-        if (!file.isFile() || file.size() > 1024) return false;
+        if (!file.isFile() || file.isSymLink() || file.size() > 1024) return false;
         const QDate stored = QDate::fromString(
             UnscrambleText(QSettings(StorePath(), QSettings::IniFormat).value(ScrambledKey()).toString()), Qt::ISODate);
         return stored.isValid() && qAbs(stored.daysTo(QDate::currentDate())) <= 1;
@@ -297,6 +463,12 @@ class TestSingleInstance : public QObject {
       QVERIFY(QDir(elsewhere.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
     }
     QCOMPARE(survivor->state(), QProcess::Running);
+    for (auto [path, before] : kept.asKeyValueRange()) QVERIFY2(Snapshot(path) == before, qPrintable(path));
+    // Nothing is made where the program was started from.
+    for (const QString& cwd : QDir(workingFolders->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+      QVERIFY2(QDir(QDir(workingFolders->path()).filePath(cwd)).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+               qPrintable(cwd));
+    }
   }
 };
 

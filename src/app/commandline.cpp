@@ -17,7 +17,13 @@ struct Options {
 
 Options Define(QCommandLineParser& parser) {
   parser.setApplicationDescription(QStringLiteral("Egyptian astrology signs and partner compatibility."));
-  const QCommandLineOption help = parser.addHelpOption();
+  // "-style" is one option, as Qt's own are written, not five short ones.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  // Not addHelpOption(): its --help-all offers Qt's own options, which the
+  // program does not take.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Displays help on commandline options."));
+  parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
   return {help, version};
 }
@@ -26,16 +32,15 @@ void Print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text)
 
 }  // namespace
 
+// Any argument at all is answered with text alone, before a window system
+// is asked for: the program takes no command line beyond --help and
+// --version. Qt's own options (-platform, -style, -stylesheet and the rest)
+// are refused as unknown too; a bad one would abort the program or feed it
+// any file as a style sheet, and the environment's QT_* variables do the
+// same jobs.
 bool AsksOnlyForText(int argc, char* argv[]) {
-  if (argc < 2) return false;  // a plain start, the usual one
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-  QCommandLineParser parser;
-  const Options options = Define(parser);
-  // Anything the parser does not know may be one of Qt's own options, which
-  // only the window system's application object takes out.
-  return parser.parse(arguments) && parser.positionalArguments().isEmpty() &&
-         (parser.isSet(options.help) || parser.isSet(options.version));
+  Q_UNUSED(argv);
+  return argc > 1;
 }
 
 std::optional<int> AnswerCommandLine(const QStringList& arguments) {
@@ -57,7 +62,6 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments) {
     Print(stdout, parser.helpText());
     return 0;
   }
-  if (parser.isSet(QStringLiteral("help-all"))) parser.process(arguments);  // prints Qt's options too, and ends
   if (parser.isSet(options.version)) {
     Print(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
     return 0;

@@ -41,9 +41,20 @@ QString InstanceLockPath() {
 // late copy lock a fresh file beside one still locked); what is written into
 // it is for people only.
 
+namespace {
+// TMPDIR only where it names an existing folder by its full path: Qt's
+// temporary path is empty for a missing one, which would put the lock in
+// whatever folder the program was started from.
+QString SharedTemporaryFolder() {
+  const QString chosen = qEnvironmentVariable("TMPDIR");
+  if (QDir::isAbsolutePath(chosen) && QFileInfo(chosen).isDir()) return QDir::cleanPath(chosen);
+  return QStringLiteral("/tmp");
+}
+}  // namespace
+
 QString FallbackInstanceLockPath() {
   const QString folder = QStringLiteral("%1-%2").arg(ProgramFileName()).arg(geteuid());
-  return QDir(QDir::tempPath()).filePath(folder + QLatin1Char('/') + LockFileName());
+  return QDir(SharedTemporaryFolder()).filePath(folder + QLatin1Char('/') + LockFileName());
 }
 
 namespace {

@@ -1,13 +1,15 @@
 #pragma once
 
-// What the report hands to the print module. Printing lives in a module of
-// its own, loaded on the first Print, so that starting the program neither
-// maps nor binds Qt's print support library. The module is built from the
-// same sources with the same compiler, so these types cross as they are.
+// What the report hands to the print module. Printing lives in a Qt plugin
+// of its own, loaded on the first Print, so that starting the program
+// neither maps nor binds Qt's print support library. The plugin is built
+// from the same sources with the same compiler, so these types cross as
+// they are; Qt's plugin loader refuses one built against another Qt.
 
 #include "ui/dialogs.h"
 
 #include <QString>
+#include <QtPlugin>
 
 #include <functional>
 #include <optional>
@@ -20,6 +22,8 @@ struct PrintJob {
   QWidget* parent = nullptr;
   // Asked before the dialog is shown; an answer replaces the user's.
   std::function<std::optional<PrintDialog::Answer>(const PrintDialog::Shown&)> scripted;
+  // What the printout is, for the print queue and a proposed file name.
+  QString documentName;
 };
 
 struct PrintResult {
@@ -28,6 +32,12 @@ struct PrintResult {
   QString printer;  // where a failed job was going: a file or a printer's name
 };
 
-// The module's one entry point, found by this name.
-using RunPrintJobFunction = void (*)(const PrintJob& job, PrintResult& result);
-inline constexpr char RunPrintJobSymbol[] = "scarabine_run_print_job";
+class PrintModule {
+ public:
+  virtual ~PrintModule() = default;
+  // Shows the Print dialog and prints the view as the user chose.
+  virtual PrintResult Run(const PrintJob& job) = 0;
+};
+
+#define ScarabinePrintModule_iid "com.orlenda.Scarabine.PrintModule/1"
+Q_DECLARE_INTERFACE(PrintModule, ScarabinePrintModule_iid)

@@ -1,6 +1,7 @@
-// The print module: everything that needs Qt's print support library.
-// It links nothing of the program's, so it shares no state with it; what it
-// needs comes in the job, and what happened goes back in the result.
+// The print module: everything that needs Qt's print support library, as
+// a Qt plugin. It links nothing of the program's, so it shares no state with
+// it; what it needs comes in the job, and what happened goes back in the
+// result.
 #include "report/printjob.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -62,16 +63,27 @@ bool ChosenToPrint(QPrintDialog& dialog, const PrintJob& job) {
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT void scarabine_run_print_job(const PrintJob& job, PrintResult& result) {
-  result = PrintResult{};
+class PrintSupport : public QObject, public PrintModule {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID ScarabinePrintModule_iid)
+  Q_INTERFACES(PrintModule)
+
+ public:
+  PrintResult Run(const PrintJob& job) override;
+};
+
+PrintResult PrintSupport::Run(const PrintJob& job) {
+  PrintResult result;
   QTextEdit* view = job.view;
   QPrinter printer(QPrinter::HighResolution);
+  // Printing to a file proposes this name rather than "print.pdf".
+  printer.setDocName(job.documentName);
   QPrintDialog dialog(&printer, job.parent);
   const bool hasSelection = view->textCursor().hasSelection();
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
   dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
-  if (!ChosenToPrint(dialog, job)) return;
+  if (!ChosenToPrint(dialog, job)) return result;
 
   bool printed = false;
   if (hasSelection && printer.printRange() == QPrinter::Selection) {
@@ -84,9 +96,12 @@ extern "C" Q_DECL_EXPORT void scarabine_run_print_job(const PrintJob& job, Print
   }
   if (printed) {
     result.outcome = PrintResult::Outcome::Printed;
-    return;
+    return result;
   }
   result.outcome = PrintResult::Outcome::Failed;
   result.printer = printer.outputFileName().isEmpty() ? printer.printerName()
                                                       : QDir::toNativeSeparators(printer.outputFileName());
+  return result;
 }
+
+#include "printmodule.moc"

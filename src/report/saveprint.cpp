@@ -4,6 +4,7 @@
 #include "ui/dialogs.h"
 #include "report/printjob.h"
 #include "report/rtfwriter.h"
+#include "ui/wholefile.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibrary>
-#include <QSaveFile>
+#include <QPluginLoader>
+#include <QSettings>
 #include <QTextEdit>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -28,21 +36,87 @@ bool MayReplace(QWidget* parent, const QString& fileName) {
          QMessageBox::Yes;
 }
 
-// The print module, loaded once, on the first Print. It is looked for
-// beside the program (a build tree, Windows, macOS), then where a Linux
-// install puts it. Nothing else loads code from elsewhere.
-RunPrintJobFunction LoadPrintModule(QString* reason) {
-  static RunPrintJobFunction entry = nullptr;
-  if (entry) return entry;
-  const QDir here(QCoreApplication::applicationDirPath());
+#ifdef Q_OS_UNIX
+// Whether only this user or root can change what is at path: the file and
+// every folder above it. A folder others may write in is safe only where
+// its sticky bit keeps them from replacing what is not theirs, and never as
+// the module's own folder, where they could add a module of their own.
+bool OnlyOursOrRoots(const QString& path, QString* why) {
+  const uid_t me = geteuid();
+  bool own = true;
+  for (QString at = path;; at = QFileInfo(at).path()) {
+    struct stat seen{};
+    if (stat(QFile::encodeName(at).constData(), &seen) != 0) {
+      *why = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(at), QString::fromLocal8Bit(std::strerror(errno)));
+      return false;
+    }
+    // A group of the user's own (user private groups, umask 002) is the user.
+    const bool othersWrite = (seen.st_mode & S_IWOTH) != 0 || ((seen.st_mode & S_IWGRP) != 0 && seen.st_gid != getegid());
+    const bool folderHoldsModule = S_ISDIR(seen.st_mode) && own;
+    if ((seen.st_uid != 0 && seen.st_uid != me) ||
+        (othersWrite && (!S_ISDIR(seen.st_mode) || folderHoldsModule || !(seen.st_mode & S_ISVTX)))) {
+      *why = QStringLiteral("%1 can be changed by other users.").arg(QDir::toNativeSeparators(at));
+      return false;
+    }
+    if (S_ISDIR(seen.st_mode)) own = false;
+    if (at == QLatin1String("/")) return true;
+  }
+}
+#endif
+
+// Where the print module may be: beside the program (a build tree, Windows,
+// macOS), and, for an installed program, the install's module folder as it
+// lies from the install's program folder, both fixed at build time. A copy
+// of the program anywhere else (a shared folder, say) looks nowhere but
+// beside itself.
+QStringList PrintModuleFolders() {
+  const QString here = QCoreApplication::applicationDirPath();
+  QStringList folders{here};
+  const QString installedProgram = QStringLiteral(SCARABINE_PROGRAM_DIR);
+  const QString installedModule = QStringLiteral(SCARABINE_PRINT_MODULE_DIR);
+  if (!installedModule.isEmpty() && QFileInfo(here).fileName() == installedProgram)
+    folders.append(QDir::cleanPath(here + QLatin1Char('/') + installedModule));
+  return folders;
+}
+
+// The print module, loaded once, on the first Print; kept loaded after.
+PrintModule* LoadPrintModule(QString* reason) {
+  static PrintModule* module = nullptr;
+  if (module) return module;
   const QString name = QStringLiteral(SCARABINE_PRINT_MODULE);
-  QString candidate = here.filePath(name);
-  if (!QFileInfo(candidate).isFile()) candidate = here.filePath(QStringLiteral(SCARABINE_PRINT_MODULE_DIR "/") + name);
-  QLibrary module(QDir::cleanPath(candidate));
-  entry = reinterpret_cast<RunPrintJobFunction>(module.resolve(RunPrintJobSymbol));
-  // Kept loaded: QLibrary's destructor leaves the module in place.
-  if (!entry && reason) *reason = module.errorString();
-  return entry;
+  *reason = QStringLiteral("%1 was not found.").arg(name);
+  for (const QString& folder : PrintModuleFolders()) {
+    const QString candidate = QDir(folder).filePath(name);
+    if (!QFileInfo::exists(candidate)) continue;
+#ifdef Q_OS_UNIX
+    const QString real = QFileInfo(candidate).canonicalFilePath();
+    if (!OnlyOursOrRoots(real, reason) || !OnlyOursOrRoots(folder, reason)) continue;
+#else
+    const QString real = candidate;
+#endif
+    // The loader reads the module's metadata before it maps any code, so a
+    // damaged file is refused here instead of faulting inside the linker.
+    QPluginLoader loader(real);
+    module = qobject_cast<PrintModule*>(loader.instance());
+    if (module) return module;
+    *reason = loader.errorString();
+  }
+  return nullptr;
+}
+
+// Qt's file dialog reads and writes a settings file of Qt's own in the
+// user's configuration folder, taking a lock file beside it, and waits on
+// whatever sits there. The program keeps nothing but its one setting, so
+// Qt's user-wide settings go where nothing can be read or kept.
+void KeepQtSettingsAway() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  static const bool moved = [] {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    return true;
+  }();
+  Q_UNUSED(moved);
+#endif
 }
 
 }  // namespace
@@ -52,43 +126,9 @@ QString ReportFileName(const QString& chosen) {
   return chosen.endsWith(QLatin1Char('.')) ? chosen + RtfSuffix : chosen + QLatin1Char('.') + RtfSuffix;
 }
 
-bool WriteWholeFile(const QString& fileName, const QByteArray& contents, QString* reason) {
-  // A file its owner made read-only stays as it is: the new file would
-  // otherwise be renamed over it, which only the folder's rights govern.
-  if (QFileInfo(fileName).isFile()) {
-    QFile existing(fileName);
-    if (!existing.open(QIODevice::WriteOnly | QIODevice::Append)) {
-      if (reason) *reason = existing.errorString();
-      return false;
-    }
-  }
-  QSaveFile file(fileName);
-  // Unbuffered, so that a short write (disk full) shows in write()'s count;
-  // a buffered QSaveFile can commit a truncated file without an error.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    if (reason) *reason = file.errorString();
-    return false;
-  }
-  // A short write is retried: the next attempt either goes on or fails
-  // with the reason (disk full, file too large).
-  for (qsizetype done = 0; done < contents.size();) {
-    const qint64 written = file.write(contents.constData() + done, contents.size() - done);
-    if (written <= 0) {
-      if (reason) *reason = file.errorString();
-      file.cancelWriting();
-      return false;
-    }
-    done += written;
-  }
-  if (!file.commit()) {
-    if (reason) *reason = file.errorString();
-    return false;
-  }
-  return true;
-}
-
 void SaveReport(QTextEdit* view, QWidget* parent) {
   if (!view) return;
+  KeepQtSettingsAway();
   QString fileName;
   for (;;) {
     QFileDialog dialog(parent, QString::fromLatin1(AppTitle));
@@ -103,7 +143,7 @@ void SaveReport(QTextEdit* view, QWidget* parent) {
   }
 
   QString reason;
-  if (!WriteWholeFile(fileName, DocumentToRtf(*view->document()), &reason)) {
+  if (!ReplaceWholeFile(fileName, DocumentToRtf(*view->document()), AtLink::WriteThrough, &reason)) {
     Messages::Error(parent, QStringLiteral("The report could not be saved to %1.\n\n%2")
                                 .arg(QDir::toNativeSeparators(fileName), reason));
   }
@@ -112,15 +152,14 @@ void SaveReport(QTextEdit* view, QWidget* parent) {
 void PrintReport(QTextEdit* view, QWidget* parent) {
   if (!view) return;
   QString reason;
-  const RunPrintJobFunction run = LoadPrintModule(&reason);
-  if (!run) {
+  PrintModule* module = LoadPrintModule(&reason);
+  if (!module) {
     Messages::Error(parent, QStringLiteral("The report could not be printed: printing is not installed.\n\n%1")
                                 .arg(reason));
     return;
   }
-  const PrintJob job{view, parent, &PrintDialog::Scripted};
-  PrintResult result;
-  run(job, result);
+  const PrintJob job{view, parent, &PrintDialog::Scripted, QStringLiteral("Egyptian Astrology Report")};
+  const PrintResult result = module->Run(job);
   if (result.outcome != PrintResult::Outcome::Failed) return;
   Messages::Error(parent, result.printer.isEmpty()
                               ? QStringLiteral("The report could not be printed.")

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 class QTextEdit;
@@ -19,7 +18,3 @@ void PrintReport(QTextEdit* view, QWidget* parent);
 // The name a report is saved under: ".rtf" is added to a name without an
 // extension, since the file holds rich text whatever it is called.
 QString ReportFileName(const QString& chosen);
-
-// Writes contents to fileName so that an existing file is either replaced
-// whole or left as it was. On failure returns false and says why in reason.
-bool WriteWholeFile(const QString& fileName, const QByteArray& contents, QString* reason);

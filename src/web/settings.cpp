@@ -1,14 +1,15 @@
 #include "web/settings.h"
 
 #include "ui/program.h"
+#include "ui/wholefile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cctype>
 
 namespace {
 // Letters, digits and date separators all stay below 128 after the shift,
@@ -21,38 +22,115 @@ const QString Organisation = QStringLiteral("Orlenda");
 // One setting needs a few bytes; anything far bigger is not ours to read.
 constexpr qint64 LargestStore = qint64{64} * 1024;
 
-enum class StoreState { Missing, Readable, Unreadable };
-
 // Decided from the file's status alone: opening a FIFO would wait for a
 // writer, and a huge file would be read whole before a window shows.
-StoreState Inspect(const QString& path) {
+bool Readable(const QString& path) {
   const QFileInfo info(path);
-  if (info.isFile()) return info.size() <= LargestStore ? StoreState::Readable : StoreState::Unreadable;
-  return info.exists() || info.isSymLink() ? StoreState::Unreadable : StoreState::Missing;
+  return info.isFile() && info.size() <= LargestStore;
 }
 
-// Whatever sits at the path (a FIFO, a device, a huge file, a broken link)
-// is replaced in one step by a fresh file holding only this value; a folder,
-// or anything the user may not write, is left as it is. A link is replaced
-// itself, never what it points to.
-void StoreInFreshFile(const QString& path, const QString& key, const QString& value) {
-  const QFileInfo existing(path);
-  if (existing.isDir() || (existing.exists() && !existing.isWritable())) return;
-  QTemporaryFile fresh(path + QStringLiteral(".XXXXXX"));
-  if (!fresh.open()) return;
-  fresh.close();
-  {
-    QSettings store(fresh.fileName(), QSettings::IniFormat);
-    store.beginGroup(Section);
-    store.setValue(ScrambleText(key), ScrambleText(value));
-    store.endGroup();
-    store.sync();
-    if (store.status() != QSettings::NoError) return;
+bool PlainAscii(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+}
+
+// The store is an INI file as QSettings writes and reads it, but read and
+// written here: QSettings takes a lock file beside the store and waits on
+// whatever it finds there (a FIFO, a folder, a fresh file), and it keeps
+// what it read in a cache that a file replaced within the same tick of the
+// file system's clock does not refresh. Only plain ASCII is written: the
+// program stores nothing else.
+QByteArray IniKey(const QString& key) {
+  QByteArray text;
+  for (const QChar c : key) {
+    const char ch = char(c.unicode());
+    if (std::isalnum(static_cast<unsigned char>(ch)) || ch == '_' || ch == '-' || ch == '.') {
+      text += ch;
+    } else if (ch == '/') {
+      text += '\\';
+    } else {
+      text += '%' + QByteArray::number(int(ch), 16).toUpper().rightJustified(2, '0');
+    }
   }
-  std::error_code failed;
-  std::filesystem::rename(std::filesystem::path(fresh.fileName().toStdU16String()),
-                          std::filesystem::path(path.toStdU16String()), failed);
-  if (!failed) fresh.setAutoRemove(false);
+  return text;
+}
+
+QByteArray IniText(const QString& key, const QString& value) {
+  // Quoted, so that separators and blanks at either end stay in the value;
+  // a leading "@" would otherwise announce a typed value.
+  QByteArray text = '[' + Section.toLatin1() + "]\n" + IniKey(key) + "=\"";
+  if (value.startsWith(u'@')) text += '@';
+  for (const QChar c : value) {
+    const char ch = char(c.unicode());
+    if (ch == '"' || ch == '\\') text += '\\';
+    text += ch;
+  }
+  return text + "\"\n";
+}
+
+// The value of one key in the store's section, quoted or not, with the
+// escapes QSettings writes; nothing for a missing key or a typed value
+// (such as "@ByteArray(...)"), which the program never stores.
+// A key as it stands in the file, escaped or not.
+QString UnescapedKey(const QByteArray& raw) {
+  QString key;
+  for (qsizetype i = 0; i < raw.size(); ++i) {
+    const char ch = raw.at(i);
+    const qsizetype digits = i + 1 < raw.size() && raw.at(i + 1) == 'U' ? 4 : 2;
+    const qsizetype from = i + 1 + (digits == 4 ? 1 : 0);
+    bool hex = false;
+    const uint code = ch == '%' ? raw.mid(from, digits).toUInt(&hex, 16) : 0;
+    if (hex && from + digits <= raw.size()) {
+      key += QChar(char16_t(code));
+      i = from + digits - 1;
+    } else {
+      key += ch == '\\' ? QLatin1Char('/') : QLatin1Char(ch);
+    }
+  }
+  return key;
+}
+
+QString IniValue(const QByteArray& file, const QString& key) {
+  bool inSection = false;
+  for (QByteArray line : file.split('\n')) {
+    line = line.trimmed();
+    if (line.startsWith('[')) {
+      inSection = line == '[' + Section.toLatin1() + ']';
+      continue;
+    }
+    const qsizetype equals = line.indexOf('=');
+    if (!inSection || equals < 0 || UnescapedKey(line.left(equals).trimmed()) != key) continue;
+    const QByteArray raw = line.mid(equals + 1).trimmed();
+    QString value;
+    bool quoted = false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+      char ch = raw.at(i);
+      if (ch == '"') {
+        quoted = !quoted;
+        continue;
+      }
+      if (ch == ';' && !quoted) break;  // a comment
+      if (ch == '\\' && i + 1 < raw.size()) {
+        ch = raw.at(++i);
+        static const QByteArray from = "abfnrtv0";
+        static const QByteArray to("\a\b\f\n\r\t\v\0", 8);
+        if (const qsizetype at = from.indexOf(ch); at >= 0) {
+          value += QChar(to.at(at));
+        } else if (ch == 'x') {
+          qsizetype end = i + 1;
+          while (end < raw.size() && std::isxdigit(static_cast<unsigned char>(raw.at(end)))) ++end;
+          value += QChar(char16_t(raw.mid(i + 1, end - i - 1).toUInt(nullptr, 16)));
+          i = end - 1;
+        } else {
+          value += QLatin1Char(ch);
+        }
+        continue;
+      }
+      value += QLatin1Char(ch);
+    }
+    if (value.startsWith(QStringLiteral("@@"))) return value.mid(1);
+    return value.startsWith(u'@') ? QString() : value;
+  }
+  return {};
 }
 }  // namespace
 
@@ -77,26 +155,23 @@ QString SettingsFilePath() {
 
 QString ReadSetting(const QString& key) {
   const QString path = SettingsFilePath();
-  if (Inspect(path) != StoreState::Readable) return {};
-  // By file name: the organisation-wide and system-wide files QSettings
-  // would also read are not ours, and were never looked at above.
-  QSettings store(path, QSettings::IniFormat);
-  store.beginGroup(Section);
-  const QVariant value = store.value(ScrambleText(key));
-  // A corrupt file or a value of the wrong kind reads as "nothing stored".
-  if (store.status() != QSettings::NoError || !value.canConvert<QString>()) return {};
-  return UnscrambleText(value.toString());
+  if (!Readable(path)) return {};
+  QFile store(path);
+  if (!store.open(QIODevice::ReadOnly)) return {};
+  // A corrupt file or a value of another kind reads as "nothing stored".
+  return UnscrambleText(IniValue(store.read(LargestStore), ScrambleText(key)));
 }
 
+// The store is replaced whole by a fresh file holding only this value, in
+// one step: whatever sat at the path (a FIFO, a device, a huge or damaged
+// file, a link) is gone, and what a link pointed to is never written. A
+// folder, or a file the user may not write, is left as it is.
 void SaveSettingValue(const QString& key, const QString& value) {
+  const QString scrambledKey = ScrambleText(key);
+  const QString scrambledValue = ScrambleText(value);
+  if (!PlainAscii(scrambledKey) || !PlainAscii(scrambledValue)) return;
   const QString path = SettingsFilePath();
-  if (Inspect(path) == StoreState::Unreadable) {
-    StoreInFreshFile(path, key, value);
-    return;
-  }
-  QSettings store(path, QSettings::IniFormat);
-  store.beginGroup(Section);
-  store.setValue(ScrambleText(key), ScrambleText(value));
-  store.endGroup();
-  store.sync();  // a failure shows in status(); nobody is told
+  if (!QDir().mkpath(QFileInfo(path).path())) return;
+  // Nobody is told when the store cannot be written.
+  ReplaceWholeFile(path, IniText(scrambledKey, scrambledValue), AtLink::Replace, nullptr);
 }
