@@ -76,9 +76,16 @@ class Driver : public QObject {
         QTimer::singleShot(0, button, &QAbstractButton::click);
         return;
       }
-      if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && !answered_.contains(dialog)) {
-        answered_.append(dialog);
-        dialog->selectFile(drive_.section(u':', 1));
+      // Typed into the name box, as a user would: selectFile() leaves that
+      // box alone once it holds the focus, and the dialog would then only
+      // open the folder. Answered again on every tick while it stays open.
+      if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
+        const QString file = drive_.section(u':', 1);
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+          name->setText(file);
+        } else {
+          dialog->selectFile(file);
+        }
         QTimer::singleShot(0, dialog, &QDialog::accept);
         return;
       }
