@@ -9,7 +9,7 @@ set -euo pipefail
 
 # Building and starting the program.
 run=(
-  cmake g++ make
+  cmake g++ make ninja-build
   qt6-base-dev qt6-svg-dev libqt6svg6   # libqt6gui6 brings the xcb and offscreen platforms
   fonts-liberation                      # stands in for Verdana: Arial's metrics, narrower than Verdana
   # Liberation Sans 1.07 has no combining marks (U+0300-036F) and few scripts:
