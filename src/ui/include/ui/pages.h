@@ -1,27 +1,13 @@
 #pragma once
 
+#include "sitepages.h"
+
 #include <QString>
 
-// A page of the maker's web site, chosen by a short lower-case key.
-using PageKey = QString;
-
-namespace Page {
-inline const PageKey Home = QStringLiteral("home-page");
-inline const PageKey Help = QStringLiteral("help-web-page");
-inline const PageKey Download = QStringLiteral("download-web-page");
-inline const PageKey Donate = QStringLiteral("donate");
-inline const PageKey FullyBranded = QStringLiteral("fully-branded");
-inline const PageKey OrlendaSoftwares = QStringLiteral("orlendasoftwares");
-inline const PageKey ReferAFriend = QStringLiteral("kvms-refer-a-friend");
-}  // namespace Page
-
-// The maker's site root; every address starts here.
-inline constexpr char SiteRoot[] = "http://www.orlenda.com/";
-
-// Site root + "scarabine/" : the product's home on the maker's site.
+// The product's home on the maker's site: site root + "scarabine/".
 QString ProductHomeAddress();
 
-// Site root + "scarabine/" + "ssd.php?page=" + key.
+// The product's home + "ssd.php?page=" + key.
 QString PageAddress(const PageKey& key);
 
 // Hands the page to the desktop's default browser. Failures are ignored:
