@@ -12,6 +12,7 @@
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
 #include "report/rtfwriter.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -176,6 +177,7 @@ int main(int argc, char* argv[]) {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);
+  InstallWindowLook();
   // An optional press count, small for runs under a profiler.
   const int presses = argc > 1 ? qMax(3, QByteArray(argv[1]).toInt()) : 101;
   previousHandler = qInstallMessageHandler(QuietHandler);

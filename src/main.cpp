@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "ui/look.h"
 #include "version.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
   }
   QApplication app(argc, argv);
+  InstallWindowLook();
   // Wayland compositors match the window to its launcher by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
   if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) return *status;

@@ -9,6 +9,7 @@
 #include "app/windows.h"
 #include "app/wiring.h"
 #include "report/frmdisplay.h"
+#include "ui/look.h"
 #include "web/frmfarewell.h"
 
 #include <QApplication>
@@ -81,6 +82,7 @@ void Enter(FrmMain* input) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  InstallWindowLook();
   const QStringList args = QApplication::arguments();
   const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("docs/screenshots");
   if (!QDir().mkpath(folder)) {
