@@ -45,7 +45,7 @@ bool OthersCanRun(const QString& program) {
 
 // Starts the real program, offscreen, with its own runtime, settings, home
 // and temporary folders; message boxes and the main window's showing are
-// reported by the program's scripted-messages seam.
+// reported by the test copy's message hook (support/scriptedmessages.cpp).
 class TestSingleInstance : public QObject {
   Q_OBJECT
  private:
@@ -63,7 +63,6 @@ class TestSingleInstance : public QObject {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config->path());
     env.insert(QStringLiteral("HOME"), home->path());
     env.insert(QStringLiteral("TMPDIR"), temp->path());
-    env.insert(QStringLiteral("SCARABINE_SCRIPTED_MESSAGES"), QStringLiteral("1"));
     return env;
   }
   QProcess* Prepare(const QProcessEnvironment& env) {
