@@ -12,6 +12,7 @@
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
 #include "report/rtfwriter.h"
+#include "support/child.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -28,14 +29,6 @@
 #include <vector>
 
 namespace {
-
-// A window's control by its object name.
-template <class T>
-T* Child(const QObject* window, const char* name) {
-  T* child = window->findChild<T*>(QLatin1String(name));
-  if (child == nullptr) qFatal("no %s named %s", T::staticMetaObject.className(), name);
-  return child;
-}
 
 // CPU time of the whole process (every thread), in milliseconds: unlike the
 // wall clock, other programs busy on the same cores do not inflate it.

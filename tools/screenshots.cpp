@@ -9,6 +9,7 @@
 #include "app/windows.h"
 #include "app/wiring.h"
 #include "report/frmdisplay.h"
+#include "support/child.h"
 #include "ui/look.h"
 #include "web/frmfarewell.h"
 
@@ -18,20 +19,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
 
 #include <cstdio>
 
 namespace {
-
-// A window's control by its object name.
-template <class T>
-T* Child(const QObject* window, const char* name) {
-  T* child = window->findChild<T*>(QLatin1String(name));
-  if (child == nullptr) qFatal("no %s named %s", T::staticMetaObject.className(), name);
-  return child;
-}
 
 // Nothing the windows do may reach a browser while they are photographed.
 class UrlSink : public QObject {

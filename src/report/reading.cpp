@@ -5,10 +5,6 @@
 
 namespace {
 
-QString FromEngine(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::optional<SideReading> Side(const PersonInput& person) {
   const auto match = FindSignAt(person.monthPosition, person.dayPosition);
   if (!match) return std::nullopt;
