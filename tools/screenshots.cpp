@@ -2,7 +2,6 @@
 // the main window with both persons entered, the report window's three tabs
 // after a real compute, the about box and the farewell window. The scale is
 // the screen's device pixel ratio (run it with QT_SCALE_FACTOR=1 and 2).
-#include "app/compute.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "ui/messages.h"
@@ -98,7 +97,7 @@ int main(int argc, char* argv[]) {
   Enter(input);
   ok &= camera.Take(input, QStringLiteral("main"));
 
-  RunCompatibilityCommand();
+  Child<QPushButton>(input, "Command1")->click();
   FrmDisplay* report = Windows::ReportIfLoaded();
   if (report == nullptr) {
     std::fprintf(stderr, "the compute showed no report\n");

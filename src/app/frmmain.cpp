@@ -190,7 +190,7 @@ void FrmMain::BuildMenu() {
   file->setObjectName(QStringLiteral("mnuFile"));
   named(file->menuAction(), "mnuFile");
   connect(named(file->addAction(QStringLiteral("Get My Egyptian Astrology Compatibility")), "mnuAstro"),
-          &QAction::triggered, this, &FrmMain::computeRequested);
+          &QAction::triggered, this, &FrmMain::RequestCompute);
   connect(named(file->addAction(QStringLiteral("E&xit")), "mnuExit"), &QAction::triggered, this, &QWidget::close);
 
   QAction* about = AddSharedMenus(bar, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
@@ -245,7 +245,7 @@ void FrmMain::BuildControls() {
   Paint(command1, Colour::ButtonFace, SysColor::MenuText);
   command1->setAutoFillBackground(false);
   command1->setAccessibleDescription(QStringLiteral("Shows both signs and your compatibility in the report window"));
-  connect(command1, &QPushButton::clicked, this, &FrmMain::computeRequested);
+  connect(command1, &QPushButton::clicked, this, &FrmMain::RequestCompute);
   command1_ = command1;
 
   QFrame* frame5 = MakeStrip("Frame5", client, TwipsRect(0, 4920, 6975, 855));
@@ -295,6 +295,8 @@ PersonInput FrmMain::UserInput() const { return Person(txtName_, cmbDate_, cmbMo
 PersonInput FrmMain::PartnerInput() const {
   return Person(txtPartnerName_, cmbPartnerDate_, cmbPartnerMonth_, cmbPartnerYear_);
 }
+
+void FrmMain::RequestCompute() { emit computeRequested(UserInput(), PartnerInput()); }
 
 void FrmMain::FocusUserName() { txtName_->setFocus(); }
 void FrmMain::FocusPartnerName() { txtPartnerName_->setFocus(); }

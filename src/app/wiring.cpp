@@ -22,7 +22,10 @@ void GoBack(FrmDisplay* report) {
 }
 
 void WireMain(FrmMain* input) {
-  QObject::connect(input, &FrmMain::computeRequested, input, [] { RunCompatibilityCommand(); });
+  QObject::connect(input, &FrmMain::computeRequested, input,
+                   [input](const PersonInput& user, const PersonInput& partner) {
+                     RunCompatibilityCommand(input, user, partner);
+                   });
   QObject::connect(input, &FrmMain::aboutRequested, input, [] { Windows::ShowAbout(); });
   QObject::connect(input, &FrmMain::unloading, input, [input] { BeginExit(input); });
 }
