@@ -3,6 +3,7 @@
 #include "app/keyfilter.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/messages.h"
 #include "ui/pages.h"
 #include "ui/promotion.h"
 #include "ui/window.h"
@@ -141,7 +142,9 @@ PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   dateHeading->setBuddy(date);
   monthHeading->setBuddy(month);
   yearHeading->setBuddy(year);
-  InstallNameKeyFilter(name);
+  InstallNameKeyFilter(name, [name] {
+    Messages::Information(name->window(), QStringLiteral("Please Enter Only Alphabet"));
+  });
   return {name, date, month, year};
 }
 

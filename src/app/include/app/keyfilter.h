@@ -1,13 +1,15 @@
 #pragma once
 
+#include <functional>
+
 class QLineEdit;
 
 // The rule for a character typed into a name box: letters enter in upper
-// case; blank, Enter and Backspace pass; anything else shows
-// "Please Enter Only Alphabet" and becomes 0 (the key has no effect).
-void FilterNameKey(char16_t& code);
+// case; blank, Enter and Backspace pass; anything else is refused: 0.
+char16_t FilterNameKey(char16_t code);
 
-// Applies FilterNameKey to every character typed into the box. Keys that type
+// Applies FilterNameKey to every character typed into the box; a refused one
+// has no effect once `refused` (which tells the user) returns. Keys that type
 // nothing (arrows, Delete, Home, Shift, function keys) and pasted text pass;
 // Alt chords belong to the menus and type nothing.
-void InstallNameKeyFilter(QLineEdit* box);
+void InstallNameKeyFilter(QLineEdit* box, std::function<void()> refused);
