@@ -23,8 +23,15 @@ CaptionTabBar::CaptionTabBar(QWidget* parent) : QTabBar(parent) {
 
 QString CaptionTabBar::Caption(int index) const { return Unescaped(tabText(index)); }
 
-// The bar measures the escaped text as drawn: the plain caption.
-QSize CaptionTabBar::NaturalSize(int index) const { return QTabBar::tabSizeHint(index); }
+QSize CaptionTabBar::NaturalSize(int index) const {
+  // Measured as drawn: the caption as cut for display, in its own width
+  // rather than the bar's measure of the marked-up text.
+  QSize size = QTabBar::tabSizeHint(index);
+  const QFontMetrics metrics = fontMetrics();
+  size.rwidth() += metrics.horizontalAdvance(CutForDisplay(Caption(index))) -
+                   metrics.size(Qt::TextShowMnemonic, tabText(index)).width();
+  return size;
+}
 
 QSize CaptionTabBar::tabSizeHint(int index) const {
   QSize size = NaturalSize(index);
