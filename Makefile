@@ -2,6 +2,8 @@
 # once make is there. Each target installs the packages its own purpose needs
 # (scripts/install-deps.sh names the sets) and nothing else.
 PRESET ?= default
+# As many at once as the machine has cores (the presets build with Ninja, which does the same).
+JOBS   := $(shell nproc 2>/dev/null || echo 2)
 BUILD  := build/$(PRESET)
 
 DEPS := run test package tidy screenshots screenreader bench fuzz wayland
@@ -10,11 +12,16 @@ DEPS := run test package tidy screenshots screenreader bench fuzz wayland
 $(DEPS:%=deps-%):
 	@scripts/install-deps.sh $(@:deps-%=%)
 
+# A tree configured for make before the presets named Ninja starts afresh:
+# cmake refuses to change a tree's generator.
+forget-make-tree = grep -qs '^CMAKE_GENERATOR:INTERNAL=Unix Makefiles$$' $(1)/CMakeCache.txt && rm -rf $(1)/CMakeCache.txt $(1)/CMakeFiles || true
+
 configure: deps-run
+	@$(call forget-make-tree,$(BUILD))
 	@cmake --preset $(PRESET) >/dev/null
 
 build: configure
-	@MAKEFLAGS= cmake --build --preset $(PRESET) -- --no-print-directory
+	@MAKEFLAGS= cmake --build --preset $(PRESET)
 
 run: build
 	@scripts/launch.sh $(BUILD)/src/scarabine
@@ -42,13 +49,14 @@ bench: deps-bench configure
 TIDY_DB  := build/default
 TIDY_LOG := $(TIDY_DB)/tidy.log
 tidy: deps-tidy
+	@$(call forget-make-tree,$(TIDY_DB))
 	@cmake --preset default >/dev/null
-	@MAKEFLAGS= cmake --build --preset default -- --no-print-directory
+	@MAKEFLAGS= cmake --build --preset default
 	@echo "clang-tidy: src/"
 	@if command -v run-clang-tidy >/dev/null 2>&1; then \
-	  run-clang-tidy -quiet -j 2 -p $(TIDY_DB) '^$(CURDIR)/src/.*\.cpp$$' >$(TIDY_LOG) 2>&1; \
+	  run-clang-tidy -quiet -j $(JOBS) -p $(TIDY_DB) '^$(CURDIR)/src/.*\.cpp$$' >$(TIDY_LOG) 2>&1; \
 	else \
-	  find src -name '*.cpp' -print0 | xargs -0 -n 1 -P 2 clang-tidy -quiet -p $(TIDY_DB) >$(TIDY_LOG) 2>&1; \
+	  find src -name '*.cpp' -print0 | xargs -0 -n 1 -P $(JOBS) clang-tidy -quiet -p $(TIDY_DB) >$(TIDY_LOG) 2>&1; \
 	fi; rc=$$?; \
 	grep -v -e '^clang-tidy' -e 'warnings\? generated\.$$' $(TIDY_LOG) || true; \
 	[ $$rc -eq 0 ] && echo "clang-tidy: clean" || { echo "clang-tidy: warnings above (full log in $(TIDY_LOG))"; exit 1; }

@@ -12,6 +12,8 @@
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
 #include "report/rtfwriter.h"
+#include "support/child.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,14 +29,6 @@
 #include <vector>
 
 namespace {
-
-// A window's control by its object name.
-template <class T>
-T* Child(const QObject* window, const char* name) {
-  T* child = window->findChild<T*>(QLatin1String(name));
-  if (child == nullptr) qFatal("no %s named %s", T::staticMetaObject.className(), name);
-  return child;
-}
 
 // CPU time of the whole process (every thread), in milliseconds: unlike the
 // wall clock, other programs busy on the same cores do not inflate it.
@@ -176,6 +170,7 @@ int main(int argc, char* argv[]) {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);
+  InstallWindowLook();
   // An optional press count, small for runs under a profiler.
   const int presses = argc > 1 ? qMax(3, QByteArray(argv[1]).toInt()) : 101;
   previousHandler = qInstallMessageHandler(QuietHandler);

@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "app/windows.h"
 #include "firstpaint.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication app(argc, argv);
+  InstallWindowLook();
   if (!RunStartup()) return 3;
   FrmMain* window = Windows::MainIfLoaded();
   if (window == nullptr || !window->isVisible()) {

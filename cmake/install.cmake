@@ -11,28 +11,12 @@ option(SCARABINE_DEBHELPER "Leave to debhelper what it installs itself" OFF)
 # Games have their manual pages in section 6.
 set(SCARABINE_MAN_SECTION 6)
 
-# The addresses the program itself opens, read from its page table, so the
-# software-centre entry and the manual page name no page the program does not.
-file(READ ${PROJECT_SOURCE_DIR}/src/ui/pages.h pages_h)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/ui/pages.h)
-function(scarabine_page_key name out)
-  if(NOT pages_h MATCHES "PageKey ${name} = QStringLiteral\\(\"([^\"]+)\"\\)")
-    message(FATAL_ERROR "src/ui/pages.h has no page key ${name}")
-  endif()
-  set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
-endfunction()
-if(NOT pages_h MATCHES "SiteRoot\\[\\] = \"([^\"]+)\"")
-  message(FATAL_ERROR "src/ui/pages.h has no SiteRoot")
-endif()
-# The product's home, and its pages: "ssd.php?page=" and the key.
-set(SCARABINE_HOMEPAGE "${CMAKE_MATCH_1}scarabine/")
-scarabine_page_key(Help help_key)
-scarabine_page_key(Donate donate_key)
-scarabine_page_key(Home home_key)
-set(SCARABINE_HELP_URL "${SCARABINE_HOMEPAGE}ssd.php?page=${help_key}")
-set(SCARABINE_DONATION_URL "${SCARABINE_HOMEPAGE}ssd.php?page=${donate_key}")
+# The addresses the program itself opens, from its page data (cmake/pages.cmake),
+# so the software-centre entry and the manual page name no page the program does not.
+set(SCARABINE_HELP_URL "${SCARABINE_PAGE_URL_Help}")
+set(SCARABINE_DONATION_URL "${SCARABINE_PAGE_URL_Donate}")
 # "Visit Us Online": the maker's discussion board.
-set(SCARABINE_CONTACT_URL "${SCARABINE_HOMEPAGE}ssd.php?page=${home_key}")
+set(SCARABINE_CONTACT_URL "${SCARABINE_PAGE_URL_Home}")
 
 # The copyright notice, taken from LICENSE (debian/copyright, in Debian's
 # form, is checked against it by packaging_validate).

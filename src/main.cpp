@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "ui/look.h"
 #include "ui/program.h"
 #include "version.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   PlatformChoice platform;
   QApplication app(argc, argv);
   platform.Forget();
+  InstallWindowLook();
   // Wayland compositors match the window to its launcher by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
   if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) return *status;

@@ -21,7 +21,7 @@ class TestAutoSizeFit : public QObject {
     container.resize(600, 200);
     auto* label = new AutoSizeLabel(QStringLiteral("Short"), &container, AutoSizeLabel::Anchor::Centre);
     label->Place(QPoint(280, 10), QRect(0, 0, 600, 0));
-    label->setText(QStringLiteral("A somewhat longer caption"));
+    label->SetCaption(QStringLiteral("A somewhat longer caption"));
     const QRect before = label->geometry();
     switch (change) {
       case 0:
@@ -49,7 +49,7 @@ class TestAutoSizeFit : public QObject {
     container.resize(300, 200);
     auto* label = new AutoSizeLabel(QStringLiteral("Name"), &container, AutoSizeLabel::Anchor::Centre);
     label->Place(QPoint(50, 10), QRect(0, 0, 300, 0));
-    label->setText(QString(2000, QLatin1Char('x')).replace(QStringLiteral("xxxxxxx"), QStringLiteral("xxxxxx ")));
+    label->SetCaption(QString(2000, QLatin1Char('x')).replace(QStringLiteral("xxxxxxx"), QStringLiteral("xxxxxx ")));
     const QRect fitted = label->geometry();
     QVERIFY(label->wordWrap());
     container.show();

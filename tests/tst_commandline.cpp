@@ -24,7 +24,6 @@ class TestCommandLine : public QObject {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    env.insert(QStringLiteral("SCARABINE_SCRIPTED_MESSAGES"), QStringLiteral("1"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), windowSystem ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));

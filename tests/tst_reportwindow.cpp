@@ -60,17 +60,17 @@ class TestReportWindow : public QObject {
   void valueLabelsFollowTheirText() {
     AutoSizeLabel* name = Child<AutoSizeLabel>(window, "lblYourName");
     const QRect design = name->geometry();
-    name->setText(QStringLiteral("ANNABELLE MARGARET LEE"));
+    name->SetCaption(QStringLiteral("ANNABELLE MARGARET LEE"));
     QVERIFY(name->width() > design.width());
     QVERIFY(name->width() >= QFontMetrics(name->font()).horizontalAdvance(name->text()));
     QVERIFY(qAbs(name->geometry().center().x() - design.center().x()) <= 1);
-    name->setText(QStringLiteral("AL"));
+    name->SetCaption(QStringLiteral("AL"));
     QVERIFY(name->width() < design.width());
     // A name far too long for its row has no room of its own to wrap into:
     // it stays on its line, clear of the date and of the heading below, and
     // says the whole name in its tooltip and to screen readers.
     for (const QString& longName : {QString(QStringLiteral("ANN ")).repeated(40).trimmed(), QString(80, u'W')}) {
-      name->setText(longName);
+      name->SetCaption(longName);
       QVERIFY(name->Shortened());
       QCOMPARE(name->text(), longName);
       QCOMPARE(name->toolTip(), longName);
@@ -78,7 +78,7 @@ class TestReportWindow : public QObject {
       for (const char* neighbour : {"lblYourDateOfBirth", "Label6"})
         QVERIFY2(!name->geometry().intersects(Child<QLabel>(window, neighbour)->geometry()), neighbour);
     }
-    name->setText(QStringLiteral("ANN"));
+    name->SetCaption(QStringLiteral("ANN"));
     QVERIFY(!name->Shortened());
     QCOMPARE(name->accessibleDescription(), QStringLiteral("Your Name"));
     QVERIFY(name->toolTip().isEmpty());

@@ -8,6 +8,8 @@
 #include "astro/calendar.h"
 #include "astro/verdict.h"
 #include "report/autosizelabel.h"
+#include "report/captiontabs.h"
+#include "report/displaytext.h"
 #include "ui/dialogs.h"
 #include "report/frmdisplay.h"
 #include "report/reportview.h"
@@ -51,10 +53,6 @@
 namespace {
 
 void ProcessDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-QString FromEngine(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Shows the whole text, or its beginning and an ellipsis where it is far too
 // long to show.
@@ -265,11 +263,11 @@ class TestRobustness : public QObject {
     }
     // The captions are the names exactly as typed; an ampersand in them is
     // a letter, and no key press reaches a tab through it.
-    QTabWidget* tabs = Child<QTabWidget>(report, "tabSelect");
+    auto* tabs = Child<CaptionTabWidget>(report, "tabSelect");
     const QString suffix = QStringLiteral("'s Characteristics");
     for (int i = 0; i < 2; ++i) {
       const QString& typed = i == 0 ? user : partner;
-      const QString caption = tabs->tabText(i);
+      const QString caption = tabs->Caption(i);
       QVERIFY(caption.endsWith(suffix));
       QVERIFY(ShowsBeginningOf(caption.chopped(suffix.size()), typed));
       if (typed.size() <= 1024) QVERIFY(caption == typed + suffix);

@@ -2,13 +2,14 @@
 // the main window with both persons entered, the report window's three tabs
 // after a real compute, the about box and the farewell window. The scale is
 // the screen's device pixel ratio (run it with QT_SCALE_FACTOR=1 and 2).
-#include "app/compute.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "ui/messages.h"
 #include "app/windows.h"
 #include "app/wiring.h"
 #include "report/frmdisplay.h"
+#include "support/child.h"
+#include "ui/look.h"
 #include "web/frmfarewell.h"
 
 #include <QApplication>
@@ -17,20 +18,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
 
 #include <cstdio>
 
 namespace {
-
-// A window's control by its object name.
-template <class T>
-T* Child(const QObject* window, const char* name) {
-  T* child = window->findChild<T*>(QLatin1String(name));
-  if (child == nullptr) qFatal("no %s named %s", T::staticMetaObject.className(), name);
-  return child;
-}
 
 // Nothing the windows do may reach a browser while they are photographed.
 class UrlSink : public QObject {
@@ -81,6 +75,7 @@ void Enter(FrmMain* input) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  InstallWindowLook();
   const QStringList args = QApplication::arguments();
   const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("docs/screenshots");
   if (!QDir().mkpath(folder)) {
@@ -102,7 +97,7 @@ int main(int argc, char* argv[]) {
   Enter(input);
   ok &= camera.Take(input, QStringLiteral("main"));
 
-  RunCompatibilityCommand();
+  Child<QPushButton>(input, "Command1")->click();
   FrmDisplay* report = Windows::ReportIfLoaded();
   if (report == nullptr) {
     std::fprintf(stderr, "the compute showed no report\n");

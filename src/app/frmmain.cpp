@@ -4,6 +4,7 @@
 #include "app/namemenu.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/messages.h"
 #include "ui/pages.h"
 #include "ui/promotion.h"
 #include "ui/wheelguard.h"
@@ -150,7 +151,9 @@ PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   dateHeading->setBuddy(date);
   monthHeading->setBuddy(month);
   yearHeading->setBuddy(year);
-  InstallNameKeyFilter(name);
+  InstallNameKeyFilter(name, [name] {
+    Messages::Information(name->window(), QStringLiteral("Please Enter Only Alphabet"));
+  });
   InstallNameMenu(name);
   return {name, date, month, year};
 }
@@ -200,7 +203,7 @@ void FrmMain::BuildMenu() {
   file->setObjectName(QStringLiteral("mnuFile"));
   named(file->menuAction(), "mnuFile");
   connect(named(file->addAction(QStringLiteral("Get My Egyptian Astrology Compatibility")), "mnuAstro"),
-          &QAction::triggered, this, &FrmMain::computeRequested);
+          &QAction::triggered, this, &FrmMain::RequestCompute);
   connect(named(file->addAction(QStringLiteral("E&xit")), "mnuExit"), &QAction::triggered, this, &QWidget::close);
 
   QAction* about = AddSharedMenus(bar, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
@@ -255,7 +258,7 @@ void FrmMain::BuildControls() {
   Paint(command1, Colour::ButtonFace, SysColor::MenuText);
   command1->setAutoFillBackground(false);
   command1->setAccessibleDescription(QStringLiteral("Shows both signs and your compatibility in the report window"));
-  connect(command1, &QPushButton::clicked, this, &FrmMain::computeRequested);
+  connect(command1, &QPushButton::clicked, this, &FrmMain::RequestCompute);
   command1_ = command1;
 
   QFrame* frame5 = MakeStrip("Frame5", client, TwipsRect(0, 4920, 6975, 855));
@@ -305,6 +308,8 @@ PersonInput FrmMain::UserInput() const { return Person(txtName_, cmbDate_, cmbMo
 PersonInput FrmMain::PartnerInput() const {
   return Person(txtPartnerName_, cmbPartnerDate_, cmbPartnerMonth_, cmbPartnerYear_);
 }
+
+void FrmMain::RequestCompute() { emit computeRequested(UserInput(), PartnerInput()); }
 
 void FrmMain::FocusUserName() { txtName_->setFocus(); }
 void FrmMain::FocusPartnerName() { txtPartnerName_->setFocus(); }

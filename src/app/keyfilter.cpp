@@ -1,13 +1,11 @@
 #include "app/keyfilter.h"
 
-#include "ui/messages.h"
-
-#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include <optional>
+#include <utility>
 
 namespace {
 constexpr char16_t Blank = 32;
@@ -59,7 +57,7 @@ std::optional<char16_t> TypedCode(const QKeyEvent& event) {
 
 class NameKeyFilter : public QObject {
  public:
-  using QObject::QObject;
+  NameKeyFilter(QLineEdit* box, std::function<void()> refused) : QObject(box), refused_(std::move(refused)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -71,8 +69,15 @@ class NameKeyFilter : public QObject {
   }
 
  private:
+  // The character to type, 0 once the user has been told it is refused.
+  char16_t Filter(char16_t typed) const {
+    const char16_t code = FilterNameKey(typed);
+    if (code == 0) refused_();
+    return code;
+  }
+
   // Returns true when the event is consumed here.
-  static bool FilterKey(QLineEdit* box, QKeyEvent& event) {
+  bool FilterKey(QLineEdit* box, QKeyEvent& event) const {
     // The menus have had their chance at an Alt chord already (as a
     // shortcut); what is left must not type its letter. Left unaccepted, it
     // goes on to the window like any key nobody wants.
@@ -82,8 +87,7 @@ class NameKeyFilter : public QObject {
     }
     const std::optional<char16_t> typed = TypedCode(event);
     if (!typed) return false;
-    char16_t code = *typed;
-    FilterNameKey(code);
+    const char16_t code = Filter(*typed);
     if (code == 0) return true;
     if (code == *typed) return false;
     box->insert(QString(QChar(code)));
@@ -91,29 +95,27 @@ class NameKeyFilter : public QObject {
   }
 
   // Text composed by an input method is typed too.
-  static bool FilterCommit(QLineEdit* box, const QInputMethodEvent& event) {
+  bool FilterCommit(QLineEdit* box, const QInputMethodEvent& event) const {
     if (event.commitString().isEmpty()) return false;
-    char16_t code = CodeOf(event.commitString());
-    FilterNameKey(code);
+    const char16_t code = Filter(CodeOf(event.commitString()));
     if (code != 0 && code != Enter && code != Backspace) box->insert(QString(QChar(code)));
     return true;
   }
+
+  std::function<void()> refused_;
 };
 }  // namespace
 
-void FilterNameKey(char16_t& code) {
-  if (IsUpper(code) || IsLower(code)) {
-    if (IsLower(code)) code -= 32;
-    return;
-  }
-  if (code == Blank || code == Enter || code == Backspace) return;
-  Messages::Information(QApplication::activeWindow(), QStringLiteral("Please Enter Only Alphabet"));
-  code = 0;
+char16_t FilterNameKey(char16_t code) {
+  if (IsUpper(code)) return code;
+  if (IsLower(code)) return static_cast<char16_t>(code - 32);
+  if (code == Blank || code == Enter || code == Backspace) return code;
+  return 0;
 }
 
-void InstallNameKeyFilter(QLineEdit* box) {
+void InstallNameKeyFilter(QLineEdit* box, std::function<void()> refused) {
   // Names are plain letters; composing through an input method would only
   // offer characters the filter refuses.
   box->setAttribute(Qt::WA_InputMethodEnabled, false);
-  box->installEventFilter(new NameKeyFilter(box));
+  box->installEventFilter(new NameKeyFilter(box, std::move(refused)));
 }

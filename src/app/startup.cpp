@@ -12,7 +12,6 @@
 #include <QEvent>
 #include <QTimer>
 
-#include <cstdio>
 #include <functional>
 #include <utility>
 
@@ -72,18 +71,7 @@ bool RunStartup() {
 }
 
 int RunProgram() {
-  // Test seam for whole-program tests: message boxes are answered with their
-  // first button and written to stderr instead of waiting for a user, and so
-  // is the main window's showing.
-  const bool scriptedMessages = qEnvironmentVariableIsSet("SCARABINE_SCRIPTED_MESSAGES");
-  if (scriptedMessages) Messages::StartRecording();
   const bool running = RunStartup();
-  if (scriptedMessages) {
-    for (const auto& shown : Messages::Recorded())
-      std::fprintf(stderr, "message: %s\n", qUtf8Printable(shown.text));
-    if (const FrmMain* window = Windows::MainIfLoaded(); window && window->isVisible())
-      std::fputs("shown: frmMain\n", stderr);
-  }
   const int status = running ? QApplication::exec() : 0;
   // Windows closed on the way out are deleted later; let that happen now.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

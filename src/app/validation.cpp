@@ -1,43 +1,12 @@
 #include "app/validation.h"
 
-#include "app/frmmain.h"
-#include "app/windows.h"
-#include "astro/calendar.h"
-#include "ui/messages.h"
-
-InputCheck CheckInput(bool userNameEmpty, bool partnerNameEmpty, int userMonth, int userDay, int partnerMonth,
-                      int partnerDay) {
-  if (userNameEmpty) return InputCheck::UserNameEmpty;
-  if (partnerNameEmpty) return InputCheck::PartnerNameEmpty;
+std::variant<InputFault, InputSigns> CheckInput(const PersonInput& user, const PersonInput& partner) {
+  if (user.name.isEmpty()) return InputFault::UserNameEmpty;
+  if (partner.name.isEmpty()) return InputFault::PartnerNameEmpty;
   // The calendar decides which dates exist.
-  if (!FindSignAt(userMonth, userDay)) return InputCheck::UserDateImpossible;
-  if (!FindSignAt(partnerMonth, partnerDay)) return InputCheck::PartnerDateImpossible;
-  return InputCheck::Passed;
-}
-
-bool ValidateInput() {
-  FrmMain* form = Windows::Main();
-  const PersonInput user = form->UserInput();
-  const PersonInput partner = form->PartnerInput();
-  const InputCheck failed = CheckInput(user.name.isEmpty(), partner.name.isEmpty(), user.monthPosition,
-                                       user.dayPosition, partner.monthPosition, partner.dayPosition);
-  switch (failed) {
-    case InputCheck::Passed:
-      return true;
-    case InputCheck::UserNameEmpty:
-      Messages::Information(form, QStringLiteral("Please Enter Your Name!"));
-      form->FocusUserName();
-      return false;
-    case InputCheck::PartnerNameEmpty:
-      Messages::Information(form, QStringLiteral("Please Enter Your Partner's Name!"));
-      form->FocusPartnerName();
-      return false;
-    case InputCheck::UserDateImpossible:
-      Messages::Information(form, QStringLiteral("Please Enter Your Correct Date Of Birth !"));
-      return false;
-    case InputCheck::PartnerDateImpossible:
-      Messages::Information(form, QStringLiteral("Please Enter Correct Date Of Birth Of Your Partner !"));
-      return false;
-  }
-  return false;
+  const auto userSign = FindSignAt(user.monthPosition, user.dayPosition);
+  if (!userSign) return InputFault::UserDateImpossible;
+  const auto partnerSign = FindSignAt(partner.monthPosition, partner.dayPosition);
+  if (!partnerSign) return InputFault::PartnerDateImpossible;
+  return InputSigns{*userSign, *partnerSign};
 }

@@ -4,7 +4,6 @@
 #include "app/exit.h"
 #include "app/frmmain.h"
 #include "app/windows.h"
-#include "report/besteffort.h"
 #include "report/frmdisplay.h"
 #include "web/frmfarewell.h"
 
@@ -13,19 +12,20 @@
 namespace {
 
 // Back: show the main window, unload the report window, and hide the
-// farewell window its unload brought up. A failing step is skipped.
+// farewell window its unload brought up.
 void GoBack(FrmDisplay* report) {
   QPointer<FrmDisplay> guard(report);
-  BestEffort([] { Windows::ShowMain(); });
-  BestEffort([&guard] {
-    if (guard) guard->close();
-  });
-  BestEffort([] { HideFarewell(); });
+  Windows::ShowMain();
+  if (guard) guard->close();
+  HideFarewell();
   Windows::PrepareNextReport();
 }
 
 void WireMain(FrmMain* input) {
-  QObject::connect(input, &FrmMain::computeRequested, input, [] { RunCompatibilityCommand(); });
+  QObject::connect(input, &FrmMain::computeRequested, input,
+                   [input](const PersonInput& user, const PersonInput& partner) {
+                     RunCompatibilityCommand(input, user, partner);
+                   });
   QObject::connect(input, &FrmMain::aboutRequested, input, [] { Windows::ShowAbout(); });
   QObject::connect(input, &FrmMain::unloading, input, [input] { BeginExit(input); });
 }

@@ -21,7 +21,7 @@ void AutoSizeLabel::Place(QPoint topLeft, QRect bounds, QSize minimum, int roomH
   Fit();
 }
 
-void AutoSizeLabel::setText(const QString& text) {
+void AutoSizeLabel::SetCaption(const QString& text) {
   QLabel::setText(CutForDisplay(text));
   Fit();
 }

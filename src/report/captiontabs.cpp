@@ -2,7 +2,6 @@
 
 #include "report/displaytext.h"
 
-#include <QKeySequence>
 #include <QList>
 #include <QStyle>
 #include <QStyleOptionTab>
@@ -10,9 +9,11 @@
 #include <algorithm>
 
 namespace {
-// The style draws a tab's text with access-key marks; doubled, an
-// ampersand shows as itself.
+// The tab bar reads a tab's text with access-key marks: doubled, an
+// ampersand is drawn (and read to screen readers) as itself, and the bar
+// grabs no shortcut for it.
 QString Escaped(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+QString Unescaped(QString text) { return text.replace(QStringLiteral("&&"), QStringLiteral("&")); }
 }  // namespace
 
 CaptionTabBar::CaptionTabBar(QWidget* parent) : QTabBar(parent) {
@@ -20,13 +21,15 @@ CaptionTabBar::CaptionTabBar(QWidget* parent) : QTabBar(parent) {
   setUsesScrollButtons(true);
 }
 
+QString CaptionTabBar::Caption(int index) const { return Unescaped(tabText(index)); }
+
 QSize CaptionTabBar::NaturalSize(int index) const {
-  // Measured as drawn: the plain caption, not the caption with its
-  // ampersands read as access-key marks.
+  // Measured as drawn: the caption as cut for display, in its own width
+  // rather than the bar's measure of the marked-up text.
   QSize size = QTabBar::tabSizeHint(index);
-  const QString caption = CutForDisplay(tabText(index));
   const QFontMetrics metrics = fontMetrics();
-  size.rwidth() += metrics.horizontalAdvance(caption) - metrics.size(Qt::TextShowMnemonic, caption).width();
+  size.rwidth() += metrics.horizontalAdvance(CutForDisplay(Caption(index))) -
+                   metrics.size(Qt::TextShowMnemonic, tabText(index)).width();
   return size;
 }
 
@@ -57,7 +60,7 @@ QSize CaptionTabBar::tabSizeHint(int index) const {
 
 void CaptionTabBar::initStyleOption(QStyleOptionTab* option, int tabIndex) const {
   QTabBar::initStyleOption(option, tabIndex);
-  option->text = CutForDisplay(tabText(tabIndex));
+  option->text = CutForDisplay(Caption(tabIndex));
   const QRect textRect = style()->subElementRect(QStyle::SE_TabBarTabText, option, this);
   // The tab was sized from the caption's rounded width; eliding against the
   // unrounded one would cut a caption that fits by a fraction of a pixel.
@@ -73,15 +76,10 @@ CaptionTabWidget::CaptionTabWidget(QWidget* parent) : QTabWidget(parent) {
 }
 
 void CaptionTabWidget::SetCaption(int index, const QString& caption) {
-  setTabText(index, caption);
+  // A name's ampersand is a letter: as an access key, Alt with the next
+  // letter would turn ambiguous with the window's own keys.
+  setTabText(index, Escaped(caption));
   setTabToolTip(index, caption);
-  if (QKeySequence::mnemonic(caption).isEmpty()) return;
-  // The tab bar has just grabbed the caption's "access key" as the newest
-  // shortcut. A name's ampersand is a letter: let that shortcut go, or Alt
-  // with the next letter would turn ambiguous with the window's own keys.
-  // Only a shortcut the tab bar owns is released.
-  QTabBar* bar = tabBar();
-  const int probe = bar->grabShortcut(QKeySequence(Qt::Key_F35));
-  bar->releaseShortcut(probe);
-  bar->releaseShortcut(probe - 1);
 }
+
+QString CaptionTabWidget::Caption(int index) const { return static_cast<const CaptionTabBar*>(tabBar())->Caption(index); }

@@ -1,6 +1,6 @@
 #include "report/composer.h"
 
-#include "report/besteffort.h"
+#include "report/displaytext.h"
 #include "report/richtextview.h"
 
 #include <array>
@@ -30,29 +30,25 @@ constexpr std::array<Entry, 12> Entries{{
   {"Characteristics of people under this Sign :-", &SignRecord::PeopleCharacteristics},
 }};
 
-QString FromEngine(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void ComposeReport(RichTextView& view, const QString& titleHeading, const QString& signCaption,
                    const SignRecord& record) {
-  BestEffort([&] { view.SetEmphasis(true); });
-  BestEffort([&] { view.SetColour(ReportStyle::Heading); });
-  BestEffort([&] { view.InsertText(titleHeading); });
-  BestEffort([&] { view.SetColour(ReportStyle::SignName); });
-  BestEffort([&] { view.InsertText(signCaption + LineBreak + LineBreak); });
+  view.SetEmphasis(true);
+  view.SetColour(ReportStyle::Heading);
+  view.InsertText(titleHeading);
+  view.SetColour(ReportStyle::SignName);
+  view.InsertText(signCaption + LineBreak + LineBreak);
 
   for (std::size_t i = 0; i < Entries.size(); ++i) {
     const Entry& entry = Entries[i];
     const bool last = i + 1 == Entries.size();
-    BestEffort([&] { view.SetEmphasis(true); });
-    BestEffort([&] { view.SetColour(ReportStyle::Heading); });
-    BestEffort([&] { view.InsertText(QString::fromLatin1(entry.heading)); });
-    BestEffort([&] { view.SetEmphasis(false); });
-    BestEffort([&] { view.SetColour(ReportStyle::Value); });
-    BestEffort([&] { view.InsertText(FromEngine(record.*entry.value) + (last ? LineBreak : LineBreak + LineBreak)); });
+    view.SetEmphasis(true);
+    view.SetColour(ReportStyle::Heading);
+    view.InsertText(QString::fromLatin1(entry.heading));
+    view.SetEmphasis(false);
+    view.SetColour(ReportStyle::Value);
+    view.InsertText(FromEngine(record.*entry.value) + (last ? LineBreak : LineBreak + LineBreak));
   }
 }
 

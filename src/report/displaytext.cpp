@@ -6,3 +6,7 @@ QString CutForDisplay(const QString& text, qsizetype limit) {
   if (text.at(keep - 1).isHighSurrogate()) --keep;  // never half a character
   return text.left(keep) + QChar(0x2026);
 }
+
+QString FromEngine(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

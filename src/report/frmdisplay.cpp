@@ -4,6 +4,7 @@
 #include "report/autosizelabel.h"
 #include "report/captiontabs.h"
 #include "report/composer.h"
+#include "report/displaytext.h"
 #include "report/pictures.h"
 #include "report/reading.h"
 #include "report/reportview.h"
@@ -107,8 +108,7 @@ bool ShowPicture(QLabel* picture, int index) {
   if (!ShowDeityPicture(picture, index)) return false;
   picture->setProperty("pictureIndex", index);
   // A screen reader has no other way to learn whose picture it is.
-  const auto deity = SignDisplayName(static_cast<SignName>(index - 1));
-  picture->setAccessibleName(QString::fromUtf8(deity.data(), static_cast<qsizetype>(deity.size())));
+  picture->setAccessibleName(FromEngine(SignDisplayName(static_cast<SignName>(index - 1))));
   return true;
 }
 
@@ -315,22 +315,22 @@ void FrmDisplay::BuildMenus() {
 
 void FrmDisplay::ShowReading(const Reading& reading) {
   ShowPicture(picGod_, reading.user.picture);
-  lblGodName_->setText(reading.user.caption);
+  lblGodName_->SetCaption(reading.user.caption);
   RTB_->WriteAll([&] { ComposeUserReport(*RTB_, reading.user.caption, reading.user.record); });
 
   ShowPicture(picPartnerGod_, reading.partner.picture);
-  lblPartnerGodName_->setText(reading.partner.caption);
+  lblPartnerGodName_->SetCaption(reading.partner.caption);
   PartnerRTB_->WriteAll(
       [&] { ComposePartnerReport(*PartnerRTB_, reading.partner.caption, reading.partner.record); });
 
-  lblCompatibility_->setText(reading.verdict);
+  lblCompatibility_->SetCaption(reading.verdict);
 
-  lblYourName_->setText(reading.user.name);
-  lblYourDateOfBirth_->setText(reading.user.dateLabel);
-  lblYourEgyptianSign_->setText(reading.user.caption);
-  lblYourPartnerName_->setText(reading.partner.name);
-  lblYourPartnerDateOfBirth_->setText(reading.partner.dateLabel);
-  lblYourPartnerEgyptianSign_->setText(reading.partner.caption);
+  lblYourName_->SetCaption(reading.user.name);
+  lblYourDateOfBirth_->SetCaption(reading.user.dateLabel);
+  lblYourEgyptianSign_->SetCaption(reading.user.caption);
+  lblYourPartnerName_->SetCaption(reading.partner.name);
+  lblYourPartnerDateOfBirth_->SetCaption(reading.partner.dateLabel);
+  lblYourPartnerEgyptianSign_->SetCaption(reading.partner.caption);
 
   tabSelect_->SetCaption(0, reading.user.tabCaption);
   tabSelect_->SetCaption(1, reading.partner.tabCaption);

@@ -5,18 +5,12 @@
 
 namespace {
 
-QString FromEngine(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::optional<SideReading> Side(const PersonInput& person) {
-  const auto match = FindSignAt(person.monthPosition, person.dayPosition);
-  if (!match) return std::nullopt;
+SideReading Side(const PersonInput& person, const SignMatch& match) {
   SideReading side;
-  side.sign = match->sign;
-  side.caption = FromEngine(match->caption);
-  side.picture = PictureIndex(match->sign);
-  side.record = FillSignRecord(match->sign);
+  side.sign = match.sign;
+  side.caption = FromEngine(match.caption);
+  side.picture = PictureIndex(match.sign);
+  side.record = FillSignRecord(match.sign);
   side.name = person.name;
   side.dateLabel = person.dayText + QLatin1Char('/') + person.monthText + QLatin1Char('/') + person.yearText;
   // Exact for any name a person has; a pasted page is cut as every label
@@ -27,11 +21,11 @@ std::optional<SideReading> Side(const PersonInput& person) {
 
 }  // namespace
 
-std::optional<Reading> MakeReading(const PersonInput& user, const PersonInput& partner) {
-  auto userSide = Side(user);
-  auto partnerSide = Side(partner);
-  if (!userSide || !partnerSide) return std::nullopt;
-  QString verdict = FromEngine(DecideCompatibility(userSide->sign, partnerSide->sign));
-  return Reading{std::move(*userSide), std::move(*partnerSide), std::move(verdict),
+Reading MakeReading(const PersonInput& user, const SignMatch& userSign, const PersonInput& partner,
+                    const SignMatch& partnerSign) {
+  SideReading userSide = Side(user, userSign);
+  SideReading partnerSide = Side(partner, partnerSign);
+  QString verdict = FromEngine(DecideCompatibility(userSide.sign, partnerSide.sign));
+  return Reading{std::move(userSide), std::move(partnerSide), std::move(verdict),
                  QStringLiteral("Compatibility With Your Partner")};
 }

@@ -194,18 +194,18 @@ class ProgramStyle : public QProxyStyle {
   }
 };
 
-// Every window is drawn in the program's style. The windows' own text font is
-// the program's default too, so menus, message boxes and dialogs match the
-// windows, and a control that measures its text before its own font is set (a
-// line edit does, in its constructor) loads no second face at start-up.
-void UseWindowLook() {
+}  // namespace
+
+// The windows' own text font is the program's default too, so menus, message
+// boxes and dialogs match the windows, and a control that measures its text
+// before its own font is set (a line edit does, in its constructor) loads no
+// second face at start-up.
+void InstallWindowLook() {
   // A command line that only asks for text runs without a window system.
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
   QApplication::setStyle(new ProgramStyle);
   QApplication::setFont(VerdanaFont(WindowTextPoints));
 }
-}  // namespace
-Q_COREAPP_STARTUP_FUNCTION(UseWindowLook)
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {
   QPalette palette = widget->palette();

@@ -3,10 +3,10 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-QString ProductHomeAddress() { return QString::fromLatin1(SiteRoot) + QStringLiteral("scarabine/"); }
+QString ProductHomeAddress() { return QString::fromLatin1(ProductHome); }
 
 QString PageAddress(const PageKey& key) {
-  return ProductHomeAddress() + QStringLiteral("ssd.php?page=") + key;
+  return ProductHomeAddress() + QString::fromLatin1(PageScript) + key;
 }
 
 void OpenAddress(const QString& address) {

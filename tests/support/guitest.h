@@ -2,6 +2,7 @@
 
 #include "report/autosizelabel.h"
 #include "report/reportview.h"
+#include "support/child.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,14 +21,6 @@ struct Person {
   int year;
 };
 class QWidget;
-
-// A window's control by its object name; the test ends at once without it.
-template <class T>
-T* Child(const QObject* window, const char* name) {
-  T* child = window->findChild<T*>(QLatin1String(name));
-  if (child == nullptr) qFatal("no %s named %s", T::staticMetaObject.className(), name);
-  return child;
-}
 
 // Starts recording message boxes and shows a fresh, active main window.
 FrmMain* ShowFreshMainWindow();

@@ -12,6 +12,9 @@ class CaptionTabBar : public QTabBar {
  public:
   explicit CaptionTabBar(QWidget* parent = nullptr);
 
+  // The caption as set, ampersands single.
+  QString Caption(int index) const;
+
  protected:
   QSize tabSizeHint(int index) const override;
   void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
@@ -27,4 +30,5 @@ class CaptionTabWidget : public QTabWidget {
 
   // Sets the caption and its tooltip; an ampersand in it grabs no access key.
   void SetCaption(int index, const QString& caption);
+  QString Caption(int index) const;
 };

@@ -30,8 +30,9 @@ class FrmMain : public QMainWindow {
   void FocusPartnerName();
 
  signals:
-  // Command1 or the File menu's compatibility entry.
-  void computeRequested();
+  // Command1 or the File menu's compatibility entry, with the input as it
+  // stands at the press.
+  void computeRequested(const PersonInput& user, const PersonInput& partner);
   void aboutRequested();
   // The window is being unloaded, whatever closed it.
   void unloading();
@@ -45,6 +46,7 @@ class FrmMain : public QMainWindow {
   void BuildControls();
   void FillLists();
   void SetTabOrder();
+  void RequestCompute();
 
   QLineEdit* txtName_ = nullptr;
   QLineEdit* txtPartnerName_ = nullptr;

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <optional>
-
 // One person as the main window holds them: the name as typed, day and month
 // as list positions (0 is the 1st, 0 is January), and the display texts of
 // the three picked entries.
@@ -38,6 +36,7 @@ struct Reading {
   QString summaryCaption;
 };
 
-// Turns the input into a report. Nothing when either date has no sign; the
-// input check refuses such dates before anyone asks.
-std::optional<Reading> MakeReading(const PersonInput& user, const PersonInput& partner);
+// Turns the input into a report, with each person's sign as the calendar
+// found it for their date.
+Reading MakeReading(const PersonInput& user, const SignMatch& userSign, const PersonInput& partner,
+                    const SignMatch& partnerSign);

@@ -42,6 +42,11 @@ QFont VerdanaFont(double pointSize, bool bold = false, bool underline = false);
 // match its metrics either).
 QFont SansSerifFont(double pointSize, bool bold = false);
 
+// Every window drawn in the program's style: Enter presses the focused push
+// button, a drop-down list opens below its box, the focused control is
+// outlined. Call once the QApplication exists, before any window is made.
+void InstallWindowLook();
+
 // Registers the font substitutes once; safe to call repeatedly.
 void InstallFontSubstitutes();
 

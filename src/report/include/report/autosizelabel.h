@@ -28,9 +28,9 @@ class AutoSizeLabel : public QLabel {
   // True while the caption is drawn shortened.
   bool Shortened() const { return shortened_; }
 
-  // Hides QLabel::setText so that a caption set through this class refits at
-  // once; a caption set through a plain QLabel pointer refits when shown.
-  void setText(const QString& text);
+  // Sets the caption and refits at once. A caption set with QLabel::setText
+  // is refitted when the label is next shown.
+  void SetCaption(const QString& text);
 
   // Resizes and moves the label to fit its current caption.
   void Fit();

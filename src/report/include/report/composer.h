@@ -18,8 +18,7 @@ inline const QString UserTitleHeading = QStringLiteral("Your Egyptian Astrology 
 inline const QString PartnerTitleHeading = QStringLiteral("Your Partner's Egyptian Astrology Sign is :-");
 
 // Writes one report at the view's caret: the title heading with the sign's
-// caption, then the record's twelve headed entries, in 26 insertions. A step
-// that fails is skipped and the rest still runs.
+// caption, then the record's twelve headed entries, in 26 insertions.
 void ComposeReport(RichTextView& view, const QString& titleHeading, const QString& signCaption,
                    const SignRecord& record);
 
