@@ -48,7 +48,7 @@ sleep 1  # the panel
 
 rc=0
 env -u DISPLAY -u QT_SCALE_FACTOR XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
-  QT_IM_MODULE=none XDG_CONFIG_HOME="$runtime/config" LANG=C.UTF-8 LC_ALL=C.UTF-8 SCARABINE_EXE="$build/src/scarabine" \
+  QT_IM_MODULE=none XDG_CONFIG_HOME="$runtime/config" LANG=C.UTF-8 LC_ALL=C.UTF-8 SCARABINE_EXE="$build/tests/scripted/scarabine" \
   "$build/tests/waylandcheck" || rc=$?
 if [ "$rc" -ne 0 ]; then
   echo "check-wayland: failed; weston's log:" >&2
