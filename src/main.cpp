@@ -1,8 +1,10 @@
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "ui/translation.h"
 #include "version.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QString::fromLatin1(ScarabineVersion));
@@ -11,6 +13,7 @@ int main(int argc, char* argv[]) {
     return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
   }
   QApplication app(argc, argv);
+  InstallTranslators(QLocale::system());
   // Wayland compositors match the window to its launcher by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
   if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) return *status;

@@ -1,6 +1,7 @@
 #include "app/keyfilter.h"
 
 #include "ui/messages.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -106,8 +107,16 @@ void FilterNameKey(char16_t& code) {
     if (IsLower(code)) code -= 32;
     return;
   }
+  // A translated program takes its language's letters too, in capitals
+  // where the script has them (ß has no single one, Arabic has none).
+  if (IsLanguageLetter(code)) {
+    code = QChar::toUpper(code);
+    return;
+  }
   if (code == Blank || code == Enter || code == Backspace) return;
-  Messages::Information(QApplication::activeWindow(), QStringLiteral("Please Enter Only Alphabet"));
+  //: Shown when a name box is given anything but a letter, a blank, Enter or Backspace.
+  Messages::Information(QApplication::activeWindow(),
+                        QCoreApplication::translate("NameKeyFilter", "Please Enter Only Alphabet"));
   code = 0;
 }
 

@@ -2,8 +2,8 @@
 
 class QLineEdit;
 
-// The rule for a character typed into a name box: letters enter in upper
-// case; blank, Enter and Backspace pass; anything else shows
+// The rule for a character typed into a name box: letters (A to Z, and the
+// translated language's own letters) enter in upper case; blank, Enter and Backspace pass; anything else shows
 // "Please Enter Only Alphabet" and becomes 0 (the key has no effect).
 void FilterNameKey(char16_t& code);
 

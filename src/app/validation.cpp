@@ -5,6 +5,8 @@
 #include "astro/calendar.h"
 #include "ui/messages.h"
 
+#include <QCoreApplication>
+
 InputCheck CheckInput(bool userNameEmpty, bool partnerNameEmpty, int userMonth, int userDay, int partnerMonth,
                       int partnerDay) {
   if (userNameEmpty) return InputCheck::UserNameEmpty;
@@ -25,18 +27,19 @@ bool ValidateInput() {
     case InputCheck::Passed:
       return true;
     case InputCheck::UserNameEmpty:
-      Messages::Information(form, QStringLiteral("Please Enter Your Name!"));
+      Messages::Information(form, QCoreApplication::translate("Validation", "Please Enter Your Name!"));
       form->FocusUserName();
       return false;
     case InputCheck::PartnerNameEmpty:
-      Messages::Information(form, QStringLiteral("Please Enter Your Partner's Name!"));
+      Messages::Information(form, QCoreApplication::translate("Validation", "Please Enter Your Partner's Name!"));
       form->FocusPartnerName();
       return false;
     case InputCheck::UserDateImpossible:
-      Messages::Information(form, QStringLiteral("Please Enter Your Correct Date Of Birth !"));
+      Messages::Information(form, QCoreApplication::translate("Validation", "Please Enter Your Correct Date Of Birth !"));
       return false;
     case InputCheck::PartnerDateImpossible:
-      Messages::Information(form, QStringLiteral("Please Enter Correct Date Of Birth Of Your Partner !"));
+      Messages::Information(
+          form, QCoreApplication::translate("Validation", "Please Enter Correct Date Of Birth Of Your Partner !"));
       return false;
   }
   return false;

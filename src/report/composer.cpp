@@ -3,6 +3,8 @@
 #include "report/besteffort.h"
 #include "report/richtextview.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -15,24 +17,25 @@ struct Entry {
 };
 
 // Blocks 2 to 13 of a report, in the order they are written.
+// Each heading ends in " :-", the report's way of introducing a value.
 constexpr std::array<Entry, 12> Entries{{
-  {"Ruling Deity :-", &SignRecord::RulingDeity},
-  {"Appearance :-", &SignRecord::Appearance},
-  {"Sacred Animal :-", &SignRecord::SacredAnimal},
-  {"Keywords :-", &SignRecord::Keywords},
-  {"Compatible Signs :-", &SignRecord::CompatibleSigns},
-  {"Lucky Color for Male :-", &SignRecord::LuckyColorMale},
-  {"Lucky Color for Female :-", &SignRecord::LuckyColorFemale},
-  {"Polarity :-", &SignRecord::Polarity},
-  {"Role :-", &SignRecord::Role},
-  {"Corresponding Zodiac Sign :-", &SignRecord::ZodiacSign},
-  {"Description of God/ Goddess :-", &SignRecord::DeityDescription},
-  {"Characteristics of people under this Sign :-", &SignRecord::PeopleCharacteristics},
+  {QT_TRANSLATE_NOOP("Composer", "Ruling Deity :-"), &SignRecord::RulingDeity},
+  {QT_TRANSLATE_NOOP("Composer", "Appearance :-"), &SignRecord::Appearance},
+  {QT_TRANSLATE_NOOP("Composer", "Sacred Animal :-"), &SignRecord::SacredAnimal},
+  {QT_TRANSLATE_NOOP("Composer", "Keywords :-"), &SignRecord::Keywords},
+  {QT_TRANSLATE_NOOP("Composer", "Compatible Signs :-"), &SignRecord::CompatibleSigns},
+  {QT_TRANSLATE_NOOP("Composer", "Lucky Color for Male :-"), &SignRecord::LuckyColorMale},
+  {QT_TRANSLATE_NOOP("Composer", "Lucky Color for Female :-"), &SignRecord::LuckyColorFemale},
+  //: Masculine or feminine, as the sign's nature (yang or yin), not grammar.
+  {QT_TRANSLATE_NOOP("Composer", "Polarity :-"), &SignRecord::Polarity},
+  {QT_TRANSLATE_NOOP("Composer", "Role :-"), &SignRecord::Role},
+  {QT_TRANSLATE_NOOP("Composer", "Corresponding Zodiac Sign :-"), &SignRecord::ZodiacSign},
+  {QT_TRANSLATE_NOOP("Composer", "Description of God/ Goddess :-"), &SignRecord::DeityDescription},
+  {QT_TRANSLATE_NOOP("Composer", "Characteristics of people under this Sign :-"), &SignRecord::PeopleCharacteristics},
 }};
 
-QString FromEngine(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// The catalogue's texts are in English; the reader's language has them too.
+QString FromEngine(const std::string& text) { return QCoreApplication::translate("Catalogue", text.c_str()); }
 
 }  // namespace
 
@@ -49,7 +52,7 @@ void ComposeReport(RichTextView& view, const QString& titleHeading, const QStrin
     const bool last = i + 1 == Entries.size();
     BestEffort([&] { view.SetEmphasis(true); });
     BestEffort([&] { view.SetColour(ReportStyle::Heading); });
-    BestEffort([&] { view.InsertText(QString::fromLatin1(entry.heading)); });
+    BestEffort([&] { view.InsertText(QCoreApplication::translate("Composer", entry.heading)); });
     BestEffort([&] { view.SetEmphasis(false); });
     BestEffort([&] { view.SetColour(ReportStyle::Value); });
     BestEffort([&] { view.InsertText(FromEngine(record.*entry.value) + (last ? LineBreak : LineBreak + LineBreak)); });

@@ -3,10 +3,15 @@
 #include "astro/verdict.h"
 #include "report/displaytext.h"
 
+#include <QCoreApplication>
+
+#include <string>
+
 namespace {
 
-QString FromEngine(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The engine's texts in the reader's language, in the context that marks them.
+QString FromEngine(const char* context, std::string_view text) {
+  return QCoreApplication::translate(context, std::string(text).c_str());
 }
 
 std::optional<SideReading> Side(const PersonInput& person) {
@@ -14,14 +19,15 @@ std::optional<SideReading> Side(const PersonInput& person) {
   if (!match) return std::nullopt;
   SideReading side;
   side.sign = match->sign;
-  side.caption = FromEngine(match->caption);
+  side.caption = FromEngine("Calendar", match->caption);
   side.picture = PictureIndex(match->sign);
   side.record = FillSignRecord(match->sign);
   side.name = person.name;
   side.dateLabel = person.dayText + QLatin1Char('/') + person.monthText + QLatin1Char('/') + person.yearText;
   // Exact for any name a person has; a pasted page is cut as every label
   // cuts it, or the tab bar would lay the whole page out to measure it.
-  side.tabCaption = CutForDisplay(person.name) + QStringLiteral("'s Characteristics");
+  //: A tab's caption: %1 is a person's name as typed.
+  side.tabCaption = QCoreApplication::translate("Reading", "%1's Characteristics").arg(CutForDisplay(person.name));
   return side;
 }
 
@@ -31,7 +37,7 @@ std::optional<Reading> MakeReading(const PersonInput& user, const PersonInput& p
   auto userSide = Side(user);
   auto partnerSide = Side(partner);
   if (!userSide || !partnerSide) return std::nullopt;
-  QString verdict = FromEngine(DecideCompatibility(userSide->sign, partnerSide->sign));
+  QString verdict = FromEngine("Verdict", DecideCompatibility(userSide->sign, partnerSide->sign));
   return Reading{std::move(*userSide), std::move(*partnerSide), std::move(verdict),
-                 QStringLiteral("Compatibility With Your Partner")};
+                 QCoreApplication::translate("Reading", "Compatibility With Your Partner")};
 }

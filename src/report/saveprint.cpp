@@ -22,7 +22,7 @@ const QString RtfSuffix = QStringLiteral("rtf");
 // Asks before replacing a file the dialog did not see, because the
 // extension was added after it closed.
 bool MayReplace(QWidget* parent, const QString& fileName) {
-  const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+  const QString text = QCoreApplication::translate("SaveReport", "%1 already exists.\nDo you want to replace it?")
                            .arg(QDir::toNativeSeparators(fileName));
   return Messages::Show(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
@@ -94,7 +94,7 @@ void SaveReport(QTextEdit* view, QWidget* parent) {
     QFileDialog dialog(parent, QString::fromLatin1(AppTitle));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Rich Text Format (*.rtf)"));
+    dialog.setNameFilter(QCoreApplication::translate("SaveReport", "Rich Text Format (*.rtf)"));
     dialog.setDefaultSuffix(RtfSuffix);
     const QString chosen = SaveDialog::Exec(dialog);
     if (chosen.isEmpty()) return;
@@ -104,7 +104,7 @@ void SaveReport(QTextEdit* view, QWidget* parent) {
 
   QString reason;
   if (!WriteWholeFile(fileName, DocumentToRtf(*view->document()), &reason)) {
-    Messages::Error(parent, QStringLiteral("The report could not be saved to %1.\n\n%2")
+    Messages::Error(parent, QCoreApplication::translate("SaveReport", "The report could not be saved to %1.\n\n%2")
                                 .arg(QDir::toNativeSeparators(fileName), reason));
   }
 }
@@ -114,7 +114,7 @@ void PrintReport(QTextEdit* view, QWidget* parent) {
   QString reason;
   const RunPrintJobFunction run = LoadPrintModule(&reason);
   if (!run) {
-    Messages::Error(parent, QStringLiteral("The report could not be printed: printing is not installed.\n\n%1")
+    Messages::Error(parent, QCoreApplication::translate("SaveReport", "The report could not be printed: printing is not installed.\n\n%1")
                                 .arg(reason));
     return;
   }
@@ -123,6 +123,7 @@ void PrintReport(QTextEdit* view, QWidget* parent) {
   run(job, result);
   if (result.outcome != PrintResult::Outcome::Failed) return;
   Messages::Error(parent, result.printer.isEmpty()
-                              ? QStringLiteral("The report could not be printed.")
-                              : QStringLiteral("The report could not be printed on %1.").arg(result.printer));
+                              ? QCoreApplication::translate("SaveReport", "The report could not be printed.")
+                              : QCoreApplication::translate("SaveReport", "The report could not be printed on %1.")
+                                    .arg(result.printer));
 }

@@ -1,6 +1,7 @@
 #include "ui/window.h"
 
 #include "ui/pages.h"
+#include "ui/translation.h"
 #include "version.h"
 
 #include <QAction>
@@ -158,18 +159,19 @@ QAction* AddSharedMenus(QMenuBar* bar, const SharedMenuNames& names) {
     QObject::connect(action, &QAction::triggered, action, [key] { OpenWebPage(key); });
   };
 
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  auto tr = [](const char* text) { return QCoreApplication::translate("SharedMenus", text); };
+  QMenu* help = bar->addMenu(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Help")));
   help->setObjectName(QStringLiteral("mnuHelp"));
   named(help->menuAction(), "mnuHelp");
-  opens(named(help->addAction(QStringLiteral("&Online Help")), "mnuOnline"), Page::Help);
-  opens(named(help->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit"), Page::Home);
+  opens(named(help->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Online Help"))), "mnuOnline"), Page::Help);
+  opens(named(help->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Visit Us Online"))), "mnuVisit"), Page::Home);
   named(help->addSeparator(), names.firstSeparator);
-  opens(named(help->addAction(QString::fromLatin1(names.updateCaption)), "mnuUpdate"), Page::Download);
+  opens(named(help->addAction(tr(names.updateCaption)), "mnuUpdate"), Page::Download);
   named(help->addSeparator(), names.secondSeparator);
-  QAction* about = named(help->addAction(QStringLiteral("&About Software")), "mnuAbout");
+  QAction* about = named(help->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&About Software"))), "mnuAbout");
 
-  opens(named(bar->addAction(QStringLiteral("&Donate")), "mnuDonate"), Page::Donate);
-  QAction* makeMoney = named(bar->addAction(QStringLiteral("Make Money &Online")), "mkmoney");
+  opens(named(bar->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Donate"))), "mnuDonate"), Page::Donate);
+  QAction* makeMoney = named(bar->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "Make Money &Online"))), "mkmoney");
   opens(makeMoney, Page::FullyBranded);
   // Starts hidden rather than greyed out: a greyed entry would only invite
   // clicks that do nothing. Its command stays wired for when it is shown.
