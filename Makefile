@@ -4,8 +4,8 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-DEPS := run test package tidy screenshots bench fuzz
-.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package screenshots fuzz fresh-check soak clean
+DEPS := run test package tidy screenshots bench fuzz rtl
+.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package screenshots fuzz fresh-check soak rtl-check clean
 
 $(DEPS:%=deps-%):
 	@scripts/install-deps.sh $(@:deps-%=%)
@@ -25,6 +25,10 @@ test: deps-test build
 # The long sessions the test command leaves out (a thousand computes and Backs).
 soak: build
 	@ctest --preset soak
+
+# A saved Arabic report, read back by LibreOffice, runs right to left.
+rtl-check: deps-rtl build
+	@ctest --preset libreoffice
 
 # Start-up and compute-command timings, each printed beside its target.
 bench: deps-bench configure
@@ -51,12 +55,13 @@ package: deps-package build
 	@cd $(BUILD) && MAKEFLAGS= cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack.log
 
-# Every window at 1x and 2x into docs/screenshots/, drawn by a real X server.
+# Every window at 1x and 2x, in each language, into docs/screenshots/, drawn
+# by a real X server.
 screenshots: deps-screenshots build
-	@for scale in 1 2; do \
-	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+	@for lang in C.UTF-8 de_DE.UTF-8 ar_EG.UTF-8; do for scale in 1 2; do \
+	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=$$lang LC_ALL=$$lang LANGUAGE= \
 	    xvfb-run -a -s "-screen 0 2560x1600x24" $(BUILD)/tools/screenshots docs/screenshots || exit 1; \
-	done
+	done; done
 
 # Fuzzes the RTF writer and the referral address with clang's libFuzzer,
 # FUZZ_SECONDS each; new inputs go to build/fuzz/corpus, the seeds stay as

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages one purpose needs, and no more:
-#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package]...
+#   scripts/install-deps.sh [run|test|tidy|screenshots|bench|fuzz|package|rtl]...
 # Every purpose builds the program, so each brings the `run` set with it.
 # Needs only bash and apt (as root, or through sudo): on a bare Debian it is
 # the first thing that runs, before make exists. Idempotent and quiet: prints
@@ -16,6 +16,9 @@ run=(
   # without a fallback a decomposed "é" shows as a box, and a pasted tower of
   # marks as hundreds of boxes. DejaVu Sans is the fallback the windows name.
   fonts-dejavu-core
+  # The translations: lupdate and lrelease with their CMake functions, and
+  # Qt's own translations of its dialogs.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # The test suite, on top of `run`.
 test=(
@@ -31,6 +34,7 @@ screenshots=(xvfb xauth)
 # Instruction counts (bench/sidebyside times the starts and reads their memory itself).
 bench=(valgrind)
 fuzz=(clang libclang-rt-dev)
+rtl=(libreoffice-writer-nogui)          # reads a saved Arabic report back
 
 packages=("${run[@]}")
 for purpose in "$@"; do
@@ -42,6 +46,7 @@ for purpose in "$@"; do
     screenshots) packages+=("${screenshots[@]}") ;;
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
+    rtl) packages+=("${rtl[@]}") ;;
     *) echo "install-deps.sh: no package set named '$purpose'" >&2; exit 2 ;;
   esac
 done

@@ -1,5 +1,6 @@
 #include "ui/translation.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -41,6 +42,16 @@ void InstallTranslators(const QLocale& locale) {
     if (state.qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
       QCoreApplication::installTranslator(&state.qt);
+  }
+  // Liberation Sans, which stands in for Verdana, has no Arabic: borrowed
+  // glyphs would stand taller than the lines drawn for it. DejaVu Sans has
+  // them, and widths close to Verdana's own.
+  static const QStringList standIns = QFont::substitutes(QStringLiteral("Verdana"));
+  QStringList families = standIns;
+  if (state.language == u"ar") families.prepend(QStringLiteral("DejaVu Sans"));
+  for (const char* family : {"Verdana", "MS Sans Serif"}) {
+    QFont::removeSubstitutions(QString::fromLatin1(family));
+    QFont::insertSubstitutions(QString::fromLatin1(family), families);
   }
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
     const bool rightToLeft = QCoreApplication::translate("QGuiApplication", LayoutDirectionKey) == u"RTL";

@@ -1,7 +1,8 @@
 #include "ui/window.h"
 
+#include "ui/captionfit.h"
+#include "ui/mirror.h"
 #include "ui/pages.h"
-#include "ui/translation.h"
 #include "version.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -38,6 +40,23 @@ namespace {
 
 QScrollArea* FitScroller(QWidget* window) {
   return window->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Scrolls the control into view. Right to left, a scroll area's horizontal
+// value counts from the right edge, which ensureWidgetVisible does not
+// allow for: that direction is scrolled here.
+void ShowInScroller(QScrollArea* scroller, QWidget* control) {
+  QScrollBar* bar = scroller->horizontalScrollBar();
+  const int across = bar->value();
+  scroller->ensureWidgetVisible(control);
+  if (!scroller->isRightToLeft()) return;
+  const QRect area(control->mapTo(scroller->widget(), QPoint(0, 0)), control->size());
+  const int margin = 50;  // as ensureWidgetVisible leaves
+  const int room = scroller->viewport()->width();
+  int offset = bar->maximum() - across;  // the content's left edge lies this far left of the view's
+  if (area.right() + margin > offset + room) offset = area.right() + margin - room;
+  if (area.left() - margin < offset) offset = area.left() - margin;
+  bar->setValue(bar->maximum() - qBound(0, offset, bar->maximum()));
 }
 
 // Puts the window's fixed-size content into a scroll area filling the
@@ -73,7 +92,7 @@ QScrollArea* WrapInScroller(QWidget* window) {
   // Tabbing or an access key may land on a control scrolled out of view.
   QObject::connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget*, QWidget* now) {
     if (now != nullptr && scroller->widget() != nullptr && scroller->widget()->isAncestorOf(now))
-      scroller->ensureWidgetVisible(now);
+      ShowInScroller(scroller, now);
   });
   return scroller;
 }
@@ -144,6 +163,10 @@ class RefitWhenFramed : public QObject {
 void PlaceOnScreen(QWidget* window) {
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;
+  // Before the window is fitted: a translation's captions to their boxes,
+  // and a right-to-left window mirrored.
+  FitCaptions(window);
+  MirrorFixedLayout(window);
   FitAndPlace(window, screen->availableGeometry());
   if (window->frameGeometry() == window->geometry() &&
       window->findChild<QObject*>(QStringLiteral("refitWhenFramed"), Qt::FindDirectChildrenOnly) == nullptr)
@@ -159,19 +182,19 @@ QAction* AddSharedMenus(QMenuBar* bar, const SharedMenuNames& names) {
     QObject::connect(action, &QAction::triggered, action, [key] { OpenWebPage(key); });
   };
 
-  auto tr = [](const char* text) { return QCoreApplication::translate("SharedMenus", text); };
-  QMenu* help = bar->addMenu(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Help")));
+  auto translated = [](const char* text) { return QCoreApplication::translate("SharedMenus", text); };
+  QMenu* help = bar->addMenu(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Help")));
   help->setObjectName(QStringLiteral("mnuHelp"));
   named(help->menuAction(), "mnuHelp");
-  opens(named(help->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Online Help"))), "mnuOnline"), Page::Help);
-  opens(named(help->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Visit Us Online"))), "mnuVisit"), Page::Home);
+  opens(named(help->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Online Help"))), "mnuOnline"), Page::Help);
+  opens(named(help->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Visit Us Online"))), "mnuVisit"), Page::Home);
   named(help->addSeparator(), names.firstSeparator);
-  opens(named(help->addAction(tr(names.updateCaption)), "mnuUpdate"), Page::Download);
+  opens(named(help->addAction(translated(names.updateCaption)), "mnuUpdate"), Page::Download);
   named(help->addSeparator(), names.secondSeparator);
-  QAction* about = named(help->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&About Software"))), "mnuAbout");
+  QAction* about = named(help->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&About Software"))), "mnuAbout");
 
-  opens(named(bar->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "&Donate"))), "mnuDonate"), Page::Donate);
-  QAction* makeMoney = named(bar->addAction(tr(QT_TRANSLATE_NOOP("SharedMenus", "Make Money &Online"))), "mkmoney");
+  opens(named(bar->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Donate"))), "mnuDonate"), Page::Donate);
+  QAction* makeMoney = named(bar->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "Make Money &Online"))), "mkmoney");
   opens(makeMoney, Page::FullyBranded);
   // Starts hidden rather than greyed out: a greyed entry would only invite
   // clicks that do nothing. Its command stays wired for when it is shown.
