@@ -27,5 +27,5 @@ struct TranslatableText {
   const char* context;
   const char* source;
   QString Text() const { return QCoreApplication::translate(context, source); }
-  operator QString() const { return Text(); }  // NOLINT(google-explicit-constructor): reads as the text it is
+  operator QString() const { return Text(); }  // implicit: it reads as the text it is
 };

@@ -28,7 +28,7 @@ inline constexpr TranslatableText FriendEmail{"Placeholder",
 // The message box's first text: the placeholder and a line break, so an
 // untouched box is neither empty nor the placeholder.
 struct InitialMessageText {
-  operator QString() const { return Placeholder::Message.Text() + QStringLiteral("\r\n"); }  // NOLINT(google-explicit-constructor)
+  operator QString() const { return Placeholder::Message.Text() + QStringLiteral("\r\n"); }
 };
 inline constexpr InitialMessageText InitialMessage;
 
