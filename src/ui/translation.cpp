@@ -1,5 +1,7 @@
 #include "ui/translation.h"
 
+#include "ui/look.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -46,6 +48,7 @@ void InstallTranslators(const QLocale& locale) {
   // Liberation Sans, which stands in for Verdana, has no Arabic: borrowed
   // glyphs would stand taller than the lines drawn for it. DejaVu Sans has
   // them, and widths close to Verdana's own.
+  InstallFontSubstitutes();
   static const QStringList standIns = QFont::substitutes(QStringLiteral("Verdana"));
   QStringList families = standIns;
   if (state.language == u"ar") families.prepend(QStringLiteral("DejaVu Sans"));
