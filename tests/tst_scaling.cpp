@@ -100,6 +100,8 @@ class TestScaling : public QObject {
     if (const QString language = qEnvironmentVariable("SCARABINE_TEST_LANGUAGE"); !language.isEmpty()) {
       InstallTranslators(QLocale(language));
       QCOMPARE(ProgramLanguage(), language);
+      // Qt's own dialogs speak it too (their buttons, from qtbase's translation).
+      QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes");
     }
     WireWindows();  // as start-up does
     QVERIFY(qFuzzyCompare(qApp->devicePixelRatio(), ExpectedRatio()));
