@@ -2,6 +2,7 @@
 
 #include "ui/captionfit.h"
 #include "ui/mirror.h"
+#include "ui/translation.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -37,9 +38,10 @@ void AutoSizeLabel::Fit() {
   // The hint's whole-pixel line height can end a fraction above a
   // descender's last row on a scaled screen: one pixel to spare.
   QSize size = (QLabel::sizeHint() + QSize(0, 1)).expandedTo(minimum_);
-  // Glyphs that stand taller than the line (Arabic's) get room on both
-  // sides, the line centred between; a Latin caption has none to add.
-  if (const int overflow = InkOverflow(font(), text()); overflow > 0) {
+  // In a translation, glyphs that stand taller than the line (Arabic's) get
+  // room on both sides, the line centred between; the program's own English
+  // captions keep the boxes they were drawn with.
+  if (const int overflow = ProgramLanguage().isEmpty() ? 0 : InkOverflow(font(), text()); overflow > 0) {
     size.rheight() += 2 * overflow;
     setAlignment((alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
   }
