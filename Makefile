@@ -6,8 +6,8 @@ PRESET ?= default
 JOBS   := $(shell nproc 2>/dev/null || echo 2)
 BUILD  := build/$(PRESET)
 
-DEPS := run test package tidy screenshots screenreader bench fuzz wayland
-.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package package-check screenshots screenreader fuzz fresh-check soak wayland clean
+DEPS := run test package tidy screenshots screenreader bench fuzz wayland rtl
+.PHONY: $(DEPS:%=deps-%) configure build run test bench tidy package package-check screenshots screenreader fuzz fresh-check soak wayland rtl-check clean
 
 $(DEPS:%=deps-%):
 	@scripts/install-deps.sh $(@:deps-%=%)
@@ -38,6 +38,10 @@ soak: build
 # a later window, every window whole on an 800x600 output.
 wayland: deps-wayland build
 	@scripts/check-wayland.sh $(BUILD)
+
+# A saved Arabic report, read back by LibreOffice, runs right to left.
+rtl-check: deps-rtl build
+	@ctest --preset libreoffice
 
 # Start-up and compute-command timings, each printed beside its target.
 bench: deps-bench configure
@@ -71,12 +75,13 @@ SUITE ?= bookworm
 package-check:
 	@scripts/fresh-debian-check.sh $(SUITE) scripts/package-check.sh
 
-# Every window at 1x and 2x into docs/screenshots/, drawn by a real X server.
+# Every window at 1x and 2x, in each language, into docs/screenshots/, drawn
+# by a real X server.
 screenshots: deps-screenshots build
-	@for scale in 1 2; do \
-	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+	@for lang in C.UTF-8 de_DE.UTF-8 ar_EG.UTF-8; do for scale in 1 2; do \
+	  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$$scale LANG=$$lang LC_ALL=$$lang LANGUAGE= \
 	    xvfb-run -a -s "-screen 0 2560x1600x24" $(BUILD)/tools/screenshots docs/screenshots || exit 1; \
-	done
+	done; done
 
 # The program driven through the accessibility bus, as a screen reader and
 # its user drive it: every control told apart, the road, alerts and focus.

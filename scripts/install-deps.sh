@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages one purpose needs, and no more:
-#   scripts/install-deps.sh [run|test|tidy|screenshots|screenreader|wayland|bench|fuzz|package|package-check]...
+#   scripts/install-deps.sh [run|test|tidy|screenshots|screenreader|wayland|bench|fuzz|package|package-check|rtl]...
 # Every purpose builds the program, so each brings the `run` set with it.
 # What building needs is listed once, as debian/control's Build-Depends.
 # Needs only bash and apt (as root, or through sudo): on a bare Debian it is
@@ -55,6 +55,7 @@ bench=(valgrind)
 fuzz=(clang libclang-rt-dev)
 # The program as a native Wayland client under a headless weston (scripts/check-wayland.sh).
 wayland=(weston qt6-wayland)
+rtl=(libreoffice-writer-nogui)          # reads a saved Arabic report back
 
 packages=("${run[@]}")
 for purpose in "$@"; do
@@ -69,6 +70,7 @@ for purpose in "$@"; do
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
     wayland) packages+=("${wayland[@]}") ;;
+    rtl) packages+=("${rtl[@]}") ;;
     *) echo "install-deps.sh: no package set named '$purpose'" >&2; exit 2 ;;
   esac
 done

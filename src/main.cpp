@@ -2,9 +2,11 @@
 #include "app/startup.h"
 #include "ui/look.h"
 #include "ui/program.h"
+#include "ui/translation.h"
 #include "version.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QString::fromLatin1(ScarabineVersion));
@@ -16,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   platform.Forget();
   InstallWindowLook();
+  InstallTranslators(QLocale::system());
   // Wayland compositors match the window to its launcher by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
   if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) return *status;

@@ -1,11 +1,13 @@
 #include "app/frmmain.h"
 #include "ui/messages.h"
 #include "support/guitest.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QTest>
 
@@ -66,6 +68,37 @@ class TestKeyFilter : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("ANN"));
     QCOMPARE(ShownMessages(), OkMessage(Refusal));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("zz"));
+  }
+
+  // A translated program takes its language's letters as well, in capitals
+  // where the script has them, and refuses the rest in its own words.
+  void translatedLetters_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("refusal");
+    QTest::addRow("German umlauts in capitals") << "de" << QStringLiteral("aäöüz") << QStringLiteral("AÄÖÜZ") << QString();
+    QTest::addRow("German sharp s as it is") << "de" << QStringLiteral("ß") << QStringLiteral("ß") << QString();
+    QTest::addRow("German refuses another script") << "de" << QStringLiteral("ب") << QString()
+                                                   << QStringLiteral("Bitte nur Buchstaben eingeben");
+    QTest::addRow("Arabic letters") << "ar" << QStringLiteral("ليلى a") << QStringLiteral("ليلى A") << QString();
+    QTest::addRow("Arabic-Indic digit refused") << "ar" << QStringLiteral("٤") << QString()
+                                                << QStringLiteral("يرجى إدخال حروف فقط");
+    QTest::addRow("Arabic refuses an umlaut") << "ar" << QStringLiteral("ä") << QString()
+                                              << QStringLiteral("يرجى إدخال حروف فقط");
+  }
+  void translatedLetters() {
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(QString, refusal);
+    InstallTranslators(QLocale(language));
+    QLineEdit* edit = Child<QLineEdit>(form, "txtName");
+    for (const QChar c : typed) PressKey(edit, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    const QString shown = ShownMessages();
+    InstallTranslators(QLocale::c());
+    QCOMPARE(edit->text(), kept);
+    QCOMPARE(shown, refusal.isEmpty() ? QString() : OkMessage(refusal));
   }
 
   // Alt chords are menu and access keys: they type nothing and refuse nothing.

@@ -65,7 +65,8 @@ class TestReferral : public QObject {
     QTest::addColumn<QString>("onLeave");
     const QString p = Placeholder::Message;
     QTest::addRow("placeholder empties") << p << "" << p;
-    QTest::addRow("initial message kept") << InitialMessage << InitialMessage << InitialMessage;
+    const QString initial = InitialMessage;
+    QTest::addRow("initial message kept") << initial << initial << initial;
     QTest::addRow("empty gets placeholder") << "" << "" << p;
     QTest::addRow("line break alone is text") << "\r\n" << "\r\n" << "\r\n";
   }

@@ -3,9 +3,15 @@
 #include "ui/dialogs.h"
 #include "report/rtfwriter.h"
 #include "report/saveprint.h"
+#include "report/composer.h"
+#include "report/reportview.h"
+#include "ui/translation.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -143,6 +149,47 @@ class TestSavePrint : public QObject {
     // What a reader makes of it is checked in tst_rtfwriter.
     QCOMPARE(ReadAll(path), DocumentToRtf(*view->document()));
     QCOMPARE(Entries(), QStringList{QStringLiteral("report.rtf")});
+  }
+
+  // An Arabic report is saved with right-to-left paragraphs. Where CTest
+  // names LibreOffice (make rtl-check), it reads the file back and must lay
+  // the report's paragraphs out right to left.
+  void arabicReportReadsRightToLeft() {
+    InstallTranslators(QLocale(QStringLiteral("ar")));
+    ReportView report;
+    report.WriteAll([&] {
+      ComposeUserReport(report, QCoreApplication::translate("Calendar", "Thoth"), FillSignRecord(SignName::Thoth));
+    });
+    InstallTranslators(QLocale::c());
+    const QString path = Path(QStringLiteral("report.rtf"));
+    SaveDialog::SetNextFileName(path);
+    SaveReport(&report, nullptr);
+    const QByteArray rtf = ReadAll(path);
+    QVERIFY2(rtf.contains("\\rtlpar"), rtf.left(400).constData());
+    QVERIFY(!rtf.contains("\\ltrpar"));  // every paragraph, the empty ones too
+    const QString office = qEnvironmentVariable("SCARABINE_LIBREOFFICE");
+    if (office.isEmpty()) return;
+    QProcess convert;
+    convert.start(office, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("fodt"),
+                           QStringLiteral("--outdir"), dir->path(), path});
+    QVERIFY(convert.waitForFinished(180000));
+    const QString flat = QString::fromUtf8(ReadAll(Path(QStringLiteral("report.fodt"))));
+    QVERIFY2(!flat.isEmpty(), convert.readAllStandardError().constData());
+    // Every paragraph LibreOffice shows has a style that runs right to left.
+    QSet<QString> rightToLeft;
+    const QRegularExpression style(QStringLiteral("<style:style style:name=\"([^\"]+)\"[^>]*>(.*?)</style:style>"),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch& m : style.globalMatch(flat))
+      if (m.captured(2).contains(QStringLiteral("writing-mode=\"rl-tb\""))) rightToLeft.insert(m.captured(1));
+    const QRegularExpression paragraph(QStringLiteral("<text:p text:style-name=\"([^\"]+)\""));
+    int paragraphs = 0;
+    for (const QRegularExpressionMatch& m : paragraph.globalMatch(flat)) {
+      ++paragraphs;
+      QVERIFY2(rightToLeft.contains(m.captured(1)), qPrintable(m.captured(1)));
+    }
+    // All of them; a reader may drop the empty line the report ends with.
+    QVERIFY2(paragraphs >= report.document()->blockCount() - 1, qPrintable(QString::number(paragraphs)));
+    QVERIFY(flat.contains(QStringLiteral("تحوت")));  // Thoth, as the report names him
   }
 
   // The dialog asked about "report", not "report.rtf"; the command asks

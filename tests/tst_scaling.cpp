@@ -13,7 +13,9 @@
 #include "support/guitest.h"
 #include "support/layoutcheck.h"
 #include "support/urlcatcher.h"
+#include "ui/translation.h"
 
+#include <QLocale>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -95,6 +97,14 @@ class TestScaling : public QObject {
 
  private slots:
   void initTestCase() {
+    // In a translated language too, when CTest names one: longer German
+    // captions in the same boxes, Arabic mirrored.
+    if (const QString language = qEnvironmentVariable("SCARABINE_TEST_LANGUAGE"); !language.isEmpty()) {
+      InstallTranslators(QLocale(language));
+      QCOMPARE(ProgramLanguage(), language);
+      // Qt's own dialogs speak it too (their buttons, from qtbase's translation).
+      QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes");
+    }
     WireWindows();  // as start-up does
     QVERIFY(qFuzzyCompare(qApp->devicePixelRatio(), ExpectedRatio()));
     qInfo("device pixel ratio %g", qApp->devicePixelRatio());

@@ -1,7 +1,10 @@
 // Grabs every window in the state a user sees it into <folder>/<window>-<scale>x.png:
 // the main window with both persons entered, the report window's three tabs
 // after a real compute, the about box and the farewell window. The scale is
-// the screen's device pixel ratio (run it with QT_SCALE_FACTOR=1 and 2).
+// the screen's device pixel ratio (run it with QT_SCALE_FACTOR=1 and 2). In a
+// translated language (the system locale's, as the program picks it) the
+// names begin with the language: de-main-1x.png.
+#include "app/compute.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "ui/messages.h"
@@ -10,6 +13,7 @@
 #include "report/frmdisplay.h"
 #include "support/child.h"
 #include "ui/look.h"
+#include "ui/translation.h"
 #include "web/frmfarewell.h"
 
 #include <QApplication>
@@ -18,6 +22,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
@@ -44,7 +49,8 @@ class Camera {
     window->raise();
     // Lets the window lay itself out and settle on the screen before the grab.
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
-    const QString path = QDir(folder_).filePath(QStringLiteral("%1-%2.png").arg(name, scale_));
+    const QString language = ProgramLanguage().isEmpty() ? QString() : ProgramLanguage() + QLatin1Char('-');
+    const QString path = QDir(folder_).filePath(QStringLiteral("%1%2-%3.png").arg(language, name, scale_));
     // The whole client area with the menu bar; the frame is the desktop's.
     if (!window->grab().save(path)) {
       std::fprintf(stderr, "could not write %s\n", qPrintable(path));
@@ -61,8 +67,11 @@ class Camera {
 
 void Enter(FrmMain* input) {
   // As the key filter leaves typed names: in capitals.
-  Child<QLineEdit>(input, "txtName")->setText(QStringLiteral("ANN LEE"));
-  Child<QLineEdit>(input, "txtPartnerName")->setText(QStringLiteral("BOB SMITH"));
+  // Names a reader of the language would type.
+  const bool arabic = ProgramLanguage() == u"ar";
+  Child<QLineEdit>(input, "txtName")->setText(arabic ? QStringLiteral("ليلى حسن") : QStringLiteral("ANN LEE"));
+  Child<QLineEdit>(input, "txtPartnerName")
+      ->setText(arabic ? QStringLiteral("عمر خالد") : QStringLiteral("BOB SMITH"));
   Child<QComboBox>(input, "cmbDate")->setCurrentIndex(19);  // 20 July 1980: Bastet
   Child<QComboBox>(input, "cmbMonth")->setCurrentIndex(6);
   Child<QComboBox>(input, "cmbYear")->setCurrentText(QStringLiteral("1980"));
@@ -76,6 +85,7 @@ void Enter(FrmMain* input) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   InstallWindowLook();
+  InstallTranslators(QLocale::system());
   const QStringList args = QApplication::arguments();
   const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("docs/screenshots");
   if (!QDir().mkpath(folder)) {

@@ -6,23 +6,25 @@
 #include "report/frmdisplay.h"
 #include "ui/messages.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void Refuse(FrmMain* input, InputFault fault) {
   switch (fault) {
     case InputFault::UserNameEmpty:
-      Messages::Information(input, QStringLiteral("Please Enter Your Name!"));
+      Messages::Information(input, QCoreApplication::translate("Validation", "Please Enter Your Name!"));
       input->FocusUserName();
       return;
     case InputFault::PartnerNameEmpty:
-      Messages::Information(input, QStringLiteral("Please Enter Your Partner's Name!"));
+      Messages::Information(input, QCoreApplication::translate("Validation", "Please Enter Your Partner's Name!"));
       input->FocusPartnerName();
       return;
     case InputFault::UserDateImpossible:
-      Messages::Information(input, QStringLiteral("Please Enter Your Correct Date Of Birth !"));
+      Messages::Information(input, QCoreApplication::translate("Validation", "Please Enter Your Correct Date Of Birth !"));
       return;
     case InputFault::PartnerDateImpossible:
-      Messages::Information(input, QStringLiteral("Please Enter Correct Date Of Birth Of Your Partner !"));
+      Messages::Information(input, QCoreApplication::translate("Validation", "Please Enter Correct Date Of Birth Of Your Partner !"));
       return;
   }
 }

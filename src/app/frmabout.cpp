@@ -41,10 +41,10 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   Label2->move(Twips(840), Twips(240));
   Label2->adjustSize();
 
-  Label1 = new QLabel(QStringLiteral("Scarabine is a freeware that finds your compatibility with your partner on the "
-                                     "basis of Egyptian astrology. Egyptian zodiac is based on the Gods / Goddesses "
-                                     "of Egypt who are looked upto with great reverence. All rights to this software "
-                                     "belong to Orlenda Softwares."),
+  Label1 = new QLabel(tr("Scarabine is a freeware that finds your compatibility with your partner on the "
+                         "basis of Egyptian astrology. Egyptian zodiac is based on the Gods / Goddesses "
+                         "of Egypt who are looked upto with great reverence. All rights to this software "
+                         "belong to Orlenda Softwares."),
                       this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(TwipsRect(120, 840, 5865, 975));
@@ -52,7 +52,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   FitHeight(Label1);
 
-  lblHomePage = new LinkLabel(QStringLiteral("Click here to visit www.orlenda.com"), this);
+  lblHomePage = new LinkLabel(tr("Click here to visit www.orlenda.com"), this);
   lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
   lblHomePage->setFont(VerdanaFont(8.25, true, true));
   Paint(lblHomePage, QColor(), DarkRed);
@@ -60,8 +60,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   lblHomePage->adjustSize();
   connect(lblHomePage, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
 
-  Label3 = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                     "online. Get this software fully branded for your website."),
+  Label3 = new QLabel(tr("Home Business Opportunity. Start your own Internet business and make money "
+                         "online. Get this software fully branded for your website."),
                       this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setFont(VerdanaFont(8.25, true));
@@ -71,7 +71,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   FitHeight(Label3);
 
-  lblCobrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
+  lblCobrand = new LinkLabel(tr("Click here for more details."), this);
   lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
   lblCobrand->setFont(VerdanaFont(8.25, true, true));
   Paint(lblCobrand, QColor(), DarkRed);
@@ -84,7 +84,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   Line2->setGeometry(Twips(-60), Twips(3600), Twips(6150), 1);
   Paint(Line2, Colour::Black);
 
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK = new QPushButton(tr("OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setGeometry(TwipsRect(4650, 3680, 1260, 345));
   cmdOK->setFont(VerdanaFont(8.25, true));

@@ -31,8 +31,13 @@ constexpr double TextPoints = WindowTextPoints;
 const QColor Blue{0, 0, 255};
 const QColor FieldGrey{64, 64, 64};
 
-constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
-                                                 "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> MonthNames{
+    QT_TRANSLATE_NOOP("FrmMain", "January"), QT_TRANSLATE_NOOP("FrmMain", "February"),
+    QT_TRANSLATE_NOOP("FrmMain", "March"),   QT_TRANSLATE_NOOP("FrmMain", "April"),
+    QT_TRANSLATE_NOOP("FrmMain", "May"),     QT_TRANSLATE_NOOP("FrmMain", "June"),
+    QT_TRANSLATE_NOOP("FrmMain", "July"),    QT_TRANSLATE_NOOP("FrmMain", "August"),
+    QT_TRANSLATE_NOOP("FrmMain", "September"), QT_TRANSLATE_NOOP("FrmMain", "October"),
+    QT_TRANSLATE_NOOP("FrmMain", "November"), QT_TRANSLATE_NOOP("FrmMain", "December")};
 constexpr int FirstYear = 1900;
 constexpr int YearCount = 200;
 constexpr int SelectedYearPosition = 50;  // 1950
@@ -132,17 +137,18 @@ struct PersonFields {
 
 // Both person groups share one inner layout.
 PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
-  QLabel* nameLabel = MakeLabel(n.nameLabel, QStringLiteral("Name :-"), group, TwipsRect(480, 360, 705, 195));
+  QLabel* nameLabel = MakeLabel(n.nameLabel, FrmMain::tr("Name :-"), group, TwipsRect(480, 360, 705, 195));
   auto* name = MakeField(new QLineEdit(group), n.nameBox, group, TwipsRect(1920, 360, 3375, 285));
   name->setMaxLength(FrmMain::NameLengthLimit);
   const QFont heading = VerdanaFont(TextPoints, false, true);
   QLabel* dateHeading =
-      MakeLabel(n.dateHeading, QStringLiteral("Date"), group, TwipsRect(2160, 720, 405, 195), heading);
+      MakeLabel(n.dateHeading, FrmMain::tr("Date"), group, TwipsRect(2160, 720, 405, 195), heading);
   QLabel* monthHeading =
-      MakeLabel(n.monthHeading, QStringLiteral("Month"), group, TwipsRect(3240, 720, 510, 195), heading);
+      MakeLabel(n.monthHeading, FrmMain::tr("Month"), group, TwipsRect(3240, 720, 510, 195), heading);
   QLabel* yearHeading =
-      MakeLabel(n.yearHeading, QStringLiteral("Year"), group, TwipsRect(4560, 720, 390, 195), heading);
-  MakeLabel(n.birthLabel, QStringLiteral("Date O Birth :-"), group, TwipsRect(480, 960, 1275, 195));
+      MakeLabel(n.yearHeading, FrmMain::tr("Year"), group, TwipsRect(4560, 720, 390, 195), heading);
+  //: "Date of birth", in the window's old-fashioned spelling.
+  MakeLabel(n.birthLabel, FrmMain::tr("Date O Birth :-"), group, TwipsRect(480, 960, 1275, 195));
   auto* date = MakeList(n.dateList, group, TwipsRect(1920, 960, 855, 315));
   auto* month = MakeList(n.monthList, group, TwipsRect(2880, 960, 1335, 315));
   auto* year = MakeList(n.yearList, group, TwipsRect(4320, 960, 975, 315));
@@ -152,7 +158,9 @@ PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
   monthHeading->setBuddy(month);
   yearHeading->setBuddy(year);
   InstallNameKeyFilter(name, [name] {
-    Messages::Information(name->window(), QStringLiteral("Please Enter Only Alphabet"));
+    //: Shown when a name box is given anything but a letter, a blank, Enter or Backspace.
+    Messages::Information(name->window(),
+                          QCoreApplication::translate("NameKeyFilter", "Please Enter Only Alphabet"));
   });
   InstallNameMenu(name);
   return {name, date, month, year};
@@ -160,19 +168,25 @@ PersonFields BuildPerson(QGroupBox* group, const PersonNames& n) {
 
 // The captions beside the fields ("Name :-") are the same in both groups, so
 // each field carries a name of its own for screen readers.
-void NameFields(const PersonFields& fields, const QString& whose) {
-  fields.name->setAccessibleName(whose + QStringLiteral(" name"));
-  fields.name->setAccessibleDescription(QStringLiteral("Letters and blanks only; letters appear in capitals"));
-  fields.date->setAccessibleName(whose + QStringLiteral(" birth day"));
-  fields.month->setAccessibleName(whose + QStringLiteral(" birth month"));
-  fields.year->setAccessibleName(whose + QStringLiteral(" birth year"));
+struct FieldNames {
+  QString name;
+  QString day;
+  QString month;
+  QString year;
+};
+void NameFields(const PersonFields& fields, const FieldNames& names) {
+  fields.name->setAccessibleName(names.name);
+  fields.name->setAccessibleDescription(FrmMain::tr("Letters and blanks only; letters appear in capitals"));
+  fields.date->setAccessibleName(names.day);
+  fields.month->setAccessibleName(names.month);
+  fields.year->setAccessibleName(names.year);
 }
 
 void AddDays(QComboBox* list) {
   for (int day = 1; day <= 31; ++day) list->addItem(QString::number(day));
 }
 void AddMonths(QComboBox* list) {
-  for (const char* month : MonthNames) list->addItem(QString::fromLatin1(month));
+  for (const char* month : MonthNames) list->addItem(FrmMain::tr(month));
 }
 void AddYears(QComboBox* list) {
   for (int year = FirstYear; year < FirstYear + YearCount; ++year) list->addItem(QString::number(year));
@@ -199,14 +213,14 @@ void FrmMain::BuildMenu() {
     return action;
   };
 
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  QMenu* file = bar->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   named(file->menuAction(), "mnuFile");
-  connect(named(file->addAction(QStringLiteral("Get My Egyptian Astrology Compatibility")), "mnuAstro"),
+  connect(named(file->addAction(tr("Get My Egyptian Astrology Compatibility")), "mnuAstro"),
           &QAction::triggered, this, &FrmMain::RequestCompute);
-  connect(named(file->addAction(QStringLiteral("E&xit")), "mnuExit"), &QAction::triggered, this, &QWidget::close);
+  connect(named(file->addAction(tr("E&xit")), "mnuExit"), &QAction::triggered, this, &QWidget::close);
 
-  QAction* about = AddSharedMenus(bar, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
+  QAction* about = AddSharedMenus(bar, {"mnuHelp1", "mnuHelp2", QT_TRANSLATE_NOOP("SharedMenus", "Check for Software &Update")});
   connect(about, &QAction::triggered, this, &FrmMain::aboutRequested);
 }
 
@@ -223,26 +237,27 @@ void FrmMain::BuildControls() {
                                 frame2, TwipsRect(360, 120, 6480, 585), 9);
   connect(label61, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
 
-  QGroupBox* frame1 = MakeGroup("Frame1", QStringLiteral("Please Fill in Your Personal Details"), client,
+  QGroupBox* frame1 = MakeGroup("Frame1", tr("Please Fill in Your Personal Details"), client,
                                 TwipsRect(0, 600, 6975, 4335));
   QLabel* label12 = MakeLabel("Label12",
-                              QStringLiteral("Know your Egyptian Astrology Sign. Get your compatibility with your "
-                                             "partner on the basis of Egyptian Astrology! Just enter your birth "
-                                             "details and you are all set to go!"),
+                              tr("Know your Egyptian Astrology Sign. Get your compatibility with your "
+                                 "partner on the basis of Egyptian Astrology! Just enter your birth "
+                                 "details and you are all set to go!"),
                               frame1, TwipsRect(120, 240, 6735, 615), VerdanaFont(TextPoints, true));
   label12->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label12->setWordWrap(true);
   Paint(label12, QColor(), Blue);
 
-  QGroupBox* frame4 = MakeGroup("Frame4", QStringLiteral("Your Details"), frame1, TwipsRect(480, 960, 5895, 1455));
+  QGroupBox* frame4 = MakeGroup("Frame4", tr("Your Details"), frame1, TwipsRect(480, 960, 5895, 1455));
   const PersonFields user = BuildPerson(
       frame4, {"Label2", "txtName", "Label4", "Label5", "Label6", "Label1", "cmbDate", "cmbMonth", "cmbYear"});
   QGroupBox* frame3 =
-      MakeGroup("Frame3", QStringLiteral("Your Partner's Details"), frame1, TwipsRect(480, 2520, 5895, 1335));
+      MakeGroup("Frame3", tr("Your Partner's Details"), frame1, TwipsRect(480, 2520, 5895, 1335));
   const PersonFields partner = BuildPerson(frame3, {"Label11", "txtPartnerName", "Label10", "Label9", "Label8",
                                                     "Label3", "cmbPartnerDate", "cmbPartnerMonth", "cmbPartnerYear"});
-  NameFields(user, QStringLiteral("Your"));
-  NameFields(partner, QStringLiteral("Your partner's"));
+  NameFields(user, {tr("Your name"), tr("Your birth day"), tr("Your birth month"), tr("Your birth year")});
+  NameFields(partner, {tr("Your partner's name"), tr("Your partner's birth day"), tr("Your partner's birth month"),
+                       tr("Your partner's birth year")});
   txtName_ = user.name;
   cmbDate_ = user.date;
   cmbMonth_ = user.month;
@@ -252,12 +267,12 @@ void FrmMain::BuildControls() {
   cmbPartnerMonth_ = partner.month;
   cmbPartnerYear_ = partner.year;
 
-  auto* command1 = Place(new QPushButton(QStringLiteral("Get My &Egyptian Astrology Compatibility"), frame1),
+  auto* command1 = Place(new QPushButton(tr("Get My &Egyptian Astrology Compatibility"), frame1),
                          "Command1", frame1, TwipsRect(480, 3885, 5895, 375));
   command1->setFont(VerdanaFont(TextPoints, true));
   Paint(command1, Colour::ButtonFace, SysColor::MenuText);
   command1->setAutoFillBackground(false);
-  command1->setAccessibleDescription(QStringLiteral("Shows both signs and your compatibility in the report window"));
+  command1->setAccessibleDescription(tr("Shows both signs and your compatibility in the report window"));
   connect(command1, &QPushButton::clicked, this, &FrmMain::RequestCompute);
   command1_ = command1;
 

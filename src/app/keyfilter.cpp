@@ -1,5 +1,7 @@
 #include "app/keyfilter.h"
 
+#include "ui/translation.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -109,6 +111,9 @@ class NameKeyFilter : public QObject {
 char16_t FilterNameKey(char16_t code) {
   if (IsUpper(code)) return code;
   if (IsLower(code)) return static_cast<char16_t>(code - 32);
+  // A translated program takes its language's letters too, in capitals
+  // where the script has them (ß has no single one, Arabic has none).
+  if (IsLanguageLetter(code)) return QChar::toUpper(code);
   if (code == Blank || code == Enter || code == Backspace) return code;
   return 0;
 }

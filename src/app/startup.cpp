@@ -47,7 +47,7 @@ bool RunStartup() {
   if (!AcquireInstanceLock()) {
     // The running copy is left alone: not raised, not told.
     // Above everything: the running copy's farewell window stays on top.
-    Messages::InformationAboveAll(QStringLiteral("Application is already running"));
+    Messages::InformationAboveAll(QCoreApplication::translate("Startup", "Application is already running"));
     CloseAllAndEnd();
     return false;
   }

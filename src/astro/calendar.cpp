@@ -1,5 +1,7 @@
 #include "astro/calendar.h"
 
+#include "astro/translatable.h"
+
 #include <limits>
 
 namespace {
@@ -31,7 +33,7 @@ constexpr std::array<CalendarRow, 35> Calendar{{
   {6, 19, 28, TheNile, "The Nile"},
   {6, 29, 30, Anubis, "Anubis"},
   {7, 1, 13, Anubis, "Anubis"},
-  {7, 14, 28, Bastet, "Basted"},
+  {7, 14, 28, Bastet, ENGINE_TEXT("Calendar", "Basted")},
   {7, 29, 31, Sekhmet, "Sekhmet"},
   {8, 1, 11, Sekhmet, "Sekhmet"},
   {8, 12, 19, Horus, "Horus"},
@@ -85,12 +87,14 @@ constexpr bool EverySignHasTwoToFourRows() {
 static_assert(EverySignHasTwoToFourRows(), "each sign owns two to four calendar rows");
 
 constexpr std::array<std::string_view, SignCount> Captions{
-  "Amon Ra", "Anubis", "Bastet", "Geb", "Horus", "Isis",
-  "Mut", "The Nile", "Osiris", "Sekhmet", "Seth", "Thoth"};
+    ENGINE_TEXT("Calendar", "Amon Ra"), ENGINE_TEXT("Calendar", "Anubis"), ENGINE_TEXT("Calendar", "Bastet"), ENGINE_TEXT("Calendar", "Geb"),
+    ENGINE_TEXT("Calendar", "Horus"), ENGINE_TEXT("Calendar", "Isis"), ENGINE_TEXT("Calendar", "Mut"), ENGINE_TEXT("Calendar", "The Nile"),
+    ENGINE_TEXT("Calendar", "Osiris"), ENGINE_TEXT("Calendar", "Sekhmet"), ENGINE_TEXT("Calendar", "Seth"), ENGINE_TEXT("Calendar", "Thoth")};
 
 constexpr std::array<std::string_view, SignCount> DisplayNames{
-  "Amon-Ra", "Anubis", "Bastet", "Geb", "Horus", "Isis",
-  "Mut", "The Nile", "Osiris", "Sekhmet", "Seth", "Thoth"};
+    ENGINE_TEXT("Calendar", "Amon-Ra"), ENGINE_TEXT("Calendar", "Anubis"), ENGINE_TEXT("Calendar", "Bastet"), ENGINE_TEXT("Calendar", "Geb"),
+    ENGINE_TEXT("Calendar", "Horus"), ENGINE_TEXT("Calendar", "Isis"), ENGINE_TEXT("Calendar", "Mut"), ENGINE_TEXT("Calendar", "The Nile"),
+    ENGINE_TEXT("Calendar", "Osiris"), ENGINE_TEXT("Calendar", "Sekhmet"), ENGINE_TEXT("Calendar", "Seth"), ENGINE_TEXT("Calendar", "Thoth")};
 
 // A row writes its sign's own caption; the single exception is the July
 // Bastet row, whose caption reads "Basted".

@@ -1,5 +1,9 @@
 #include "report/autosizelabel.h"
 
+#include "ui/captionfit.h"
+#include "ui/mirror.h"
+#include "ui/translation.h"
+
 #include <QPainter>
 #include <QStyle>
 
@@ -34,6 +38,13 @@ void AutoSizeLabel::Fit() {
   // The hint's whole-pixel line height can end a fraction above a
   // descender's last row on a scaled screen: one pixel to spare.
   QSize size = (QLabel::sizeHint() + QSize(0, 1)).expandedTo(minimum_);
+  // In a translation, glyphs that stand taller than the line (Arabic's) get
+  // room on both sides, the line centred between; the program's own English
+  // captions keep the boxes they were drawn with.
+  if (const int overflow = ProgramLanguage().isEmpty() ? 0 : InkOverflow(font(), text()); overflow > 0) {
+    size.rheight() += 2 * overflow;
+    setAlignment((alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+  }
   const int room = bounds_.width();
   bool shortened = false;
   if (room > 0 && size.width() > room) {
@@ -52,7 +63,7 @@ void AutoSizeLabel::Fit() {
   SetShortened(shortened);
   int left = anchor_ == Anchor::Centre ? centreX_ - size.width() / 2 : topLeft_.x();
   if (room > 0) left = qBound(bounds_.left(), left, bounds_.right() + 1 - size.width());
-  setGeometry(QRect(QPoint(left, topLeft_.y()), size));
+  SetDesignGeometry(this, QRect(QPoint(left, topLeft_.y()), size));
   fitted_ = true;
   fittedText_ = text();
   fittedFont_ = font();

@@ -3,6 +3,8 @@
 #include "report/displaytext.h"
 #include "report/richtextview.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -15,19 +17,21 @@ struct Entry {
 };
 
 // Blocks 2 to 13 of a report, in the order they are written.
+// Each heading ends in " :-", the report's way of introducing a value.
 constexpr std::array<Entry, 12> Entries{{
-  {"Ruling Deity :-", &SignRecord::RulingDeity},
-  {"Appearance :-", &SignRecord::Appearance},
-  {"Sacred Animal :-", &SignRecord::SacredAnimal},
-  {"Keywords :-", &SignRecord::Keywords},
-  {"Compatible Signs :-", &SignRecord::CompatibleSigns},
-  {"Lucky Color for Male :-", &SignRecord::LuckyColorMale},
-  {"Lucky Color for Female :-", &SignRecord::LuckyColorFemale},
-  {"Polarity :-", &SignRecord::Polarity},
-  {"Role :-", &SignRecord::Role},
-  {"Corresponding Zodiac Sign :-", &SignRecord::ZodiacSign},
-  {"Description of God/ Goddess :-", &SignRecord::DeityDescription},
-  {"Characteristics of people under this Sign :-", &SignRecord::PeopleCharacteristics},
+  {QT_TRANSLATE_NOOP("Composer", "Ruling Deity :-"), &SignRecord::RulingDeity},
+  {QT_TRANSLATE_NOOP("Composer", "Appearance :-"), &SignRecord::Appearance},
+  {QT_TRANSLATE_NOOP("Composer", "Sacred Animal :-"), &SignRecord::SacredAnimal},
+  {QT_TRANSLATE_NOOP("Composer", "Keywords :-"), &SignRecord::Keywords},
+  {QT_TRANSLATE_NOOP("Composer", "Compatible Signs :-"), &SignRecord::CompatibleSigns},
+  {QT_TRANSLATE_NOOP("Composer", "Lucky Color for Male :-"), &SignRecord::LuckyColorMale},
+  {QT_TRANSLATE_NOOP("Composer", "Lucky Color for Female :-"), &SignRecord::LuckyColorFemale},
+  //: Masculine or feminine, as the sign's nature (yang or yin), not grammar.
+  {QT_TRANSLATE_NOOP("Composer", "Polarity :-"), &SignRecord::Polarity},
+  {QT_TRANSLATE_NOOP("Composer", "Role :-"), &SignRecord::Role},
+  {QT_TRANSLATE_NOOP("Composer", "Corresponding Zodiac Sign :-"), &SignRecord::ZodiacSign},
+  {QT_TRANSLATE_NOOP("Composer", "Description of God/ Goddess :-"), &SignRecord::DeityDescription},
+  {QT_TRANSLATE_NOOP("Composer", "Characteristics of people under this Sign :-"), &SignRecord::PeopleCharacteristics},
 }};
 
 }  // namespace
@@ -45,10 +49,10 @@ void ComposeReport(RichTextView& view, const QString& titleHeading, const QStrin
     const bool last = i + 1 == Entries.size();
     view.SetEmphasis(true);
     view.SetColour(ReportStyle::Heading);
-    view.InsertText(QString::fromLatin1(entry.heading));
+    view.InsertText(QCoreApplication::translate("Composer", entry.heading));
     view.SetEmphasis(false);
     view.SetColour(ReportStyle::Value);
-    view.InsertText(FromEngine(record.*entry.value) + (last ? LineBreak : LineBreak + LineBreak));
+    view.InsertText(FromEngine("Catalogue", record.*entry.value) + (last ? LineBreak : LineBreak + LineBreak));
   }
 }
 

@@ -16,6 +16,7 @@
 #include "ui/window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLayout>
@@ -24,6 +25,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <string>
 #include <utility>
 
 namespace {
@@ -108,7 +110,7 @@ bool ShowPicture(QLabel* picture, int index) {
   if (!ShowDeityPicture(picture, index)) return false;
   picture->setProperty("pictureIndex", index);
   // A screen reader has no other way to learn whose picture it is.
-  picture->setAccessibleName(FromEngine(SignDisplayName(static_cast<SignName>(index - 1))));
+  picture->setAccessibleName(FromEngine("Calendar", SignDisplayName(static_cast<SignName>(index - 1))));
   return true;
 }
 
@@ -147,18 +149,18 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
   AddPage(tabSelect_,
           BuildSignPage(QStringLiteral("Frame3"), 9705, RTB_, picGod_, lblGodName_, QStringLiteral("RTB"),
                         QStringLiteral("picGod"), QStringLiteral("lblGodName")),
-          QStringLiteral("Your Characteristics"));
+          tr("Your Characteristics"));
   AddPage(tabSelect_,
           BuildSignPage(QStringLiteral("Frame4"), 9720, PartnerRTB_, picPartnerGod_, lblPartnerGodName_,
                         QStringLiteral("PartnerRTB"), QStringLiteral("picPartnerGod"),
                         QStringLiteral("lblPartnerGodName")),
-          QStringLiteral("Your Partner's Characteristics"));
-  AddPage(tabSelect_, BuildSummaryPage(), QStringLiteral("Compatibility With Your Partner"));
+          tr("Your Partner's Characteristics"));
+  AddPage(tabSelect_, BuildSummaryPage(), tr("Compatibility With Your Partner"));
   tabSelect_->setCurrentIndex(2);
-  tabSelect_->setAccessibleName(QStringLiteral("Report pages"));
-  tabSelect_->tabBar()->setAccessibleName(QStringLiteral("Report pages"));
-  RTB_->setAccessibleName(QStringLiteral("Your sign report"));
-  PartnerRTB_->setAccessibleName(QStringLiteral("Your partner's sign report"));
+  tabSelect_->setAccessibleName(tr("Report pages"));
+  tabSelect_->tabBar()->setAccessibleName(tr("Report pages"));
+  RTB_->setAccessibleName(tr("Your sign report"));
+  PartnerRTB_->setAccessibleName(tr("Your partner's sign report"));
 
   BuildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -183,7 +185,7 @@ QFrame* FrmDisplay::BuildTopStrip(QWidget* parent) {
 QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, ReportView*& view,
                                      QLabel*& picture, AutoSizeLabel*& signLabel, const QString& viewName,
                                      const QString& pictureName, const QString& signLabelName) {
-  QGroupBox* group = Group(groupName, QStringLiteral("Egyptian Astrology Sign"));
+  QGroupBox* group = Group(groupName, tr("Egyptian Astrology Sign"));
 
   picture = new QLabel(group);
   picture->setObjectName(pictureName);
@@ -201,7 +203,7 @@ QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, Re
   view->setObjectName(viewName);
   view->setGeometry(TwipsRect(120, 240, 9165, 4935));
 
-  signLabel = new AutoSizeLabel(QStringLiteral("The Nile"), group, AutoSizeLabel::Anchor::Centre);
+  signLabel = new AutoSizeLabel(QCoreApplication::translate("Calendar", "The Nile"), group, AutoSizeLabel::Anchor::Centre);
   signLabel->setObjectName(signLabelName);
   signLabel->setFont(VerdanaFont(12, true));
   Paint(signLabel, QColor(), SignRed);
@@ -211,24 +213,24 @@ QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, Re
 }
 
 QGroupBox* FrmDisplay::BuildSummaryPage() {
-  QGroupBox* group = Group(QStringLiteral("Frame6"), QStringLiteral("Egyptian Astrology Compatibility Result"));
+  QGroupBox* group = Group(QStringLiteral("Frame6"), tr("Egyptian Astrology Compatibility Result"));
 
-  Heading(group, QStringLiteral("Label2"), QStringLiteral("Your Name"), 840, 480, 11.25);
+  Heading(group, QStringLiteral("Label2"), tr("Your Name"), 840, 480, 11.25);
   lblYourName_ = Value(group, QStringLiteral("lblYourName"), 960, 840, 1080, 9, QColor(),
                        GroupBounds(GroupInset, NameColumnRight));
-  Heading(group, QStringLiteral("Label3"), QStringLiteral("Your Date Of Birth"), 7920, 480, 11.25);
+  Heading(group, QStringLiteral("Label3"), tr("Your Date Of Birth"), 7920, 480, 11.25);
   lblYourDateOfBirth_ = Value(group, QStringLiteral("lblYourDateOfBirth"), 8160, 840, 1080, 9);
-  Heading(group, QStringLiteral("Label6"), QStringLiteral("Your Egyptian Sign"), 4200, 1080, 11.25);
+  Heading(group, QStringLiteral("Label6"), tr("Your Egyptian Sign"), 4200, 1080, 11.25);
   lblYourEgyptianSign_ = Value(group, QStringLiteral("lblYourEgyptianSign"), 4110, 1440, 2280, 11.25, SignRed);
-  Heading(group, QStringLiteral("Label4"), QStringLiteral("Your Partner's Name"), 480, 2280, 11.25);
+  Heading(group, QStringLiteral("Label4"), tr("Your Partner's Name"), 480, 2280, 11.25);
   lblYourPartnerName_ = Value(group, QStringLiteral("lblYourPartnerName"), 720, 2640, 3000, 9, QColor(),
                               GroupBounds(GroupInset, NameColumnRight));
-  Heading(group, QStringLiteral("Label5"), QStringLiteral("Your Partner's Date Of Birth"), 7440, 2280, 11.25);
+  Heading(group, QStringLiteral("Label5"), tr("Your Partner's Date Of Birth"), 7440, 2280, 11.25);
   lblYourPartnerDateOfBirth_ = Value(group, QStringLiteral("lblYourPartnerDateOfBirth"), 8055, 2640, 3000, 9);
-  Heading(group, QStringLiteral("Label7"), QStringLiteral("Your Partner's Egyptian Sign"), 3720, 3000, 11.25);
+  Heading(group, QStringLiteral("Label7"), tr("Your Partner's Egyptian Sign"), 3720, 3000, 11.25);
   lblYourPartnerEgyptianSign_ =
       Value(group, QStringLiteral("lblYourPartnerEgyptianSign"), 3780, 3360, 4080, 11.25, SignRed);
-  Heading(group, QStringLiteral("Label8"), QStringLiteral("Compatibility With Your Partner"), 3465, 4080, 12)
+  Heading(group, QStringLiteral("Label8"), tr("Compatibility With Your Partner"), 3465, 4080, 12)
       ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
   lblCompatibility_ = new AutoSizeLabel(QStringLiteral("lblCompatibility"), group, AutoSizeLabel::Anchor::Centre);
@@ -241,14 +243,14 @@ QGroupBox* FrmDisplay::BuildSummaryPage() {
   // A screen reader reads each value as the label's name; its heading says
   // what the value is.
   const std::pair<QLabel*, const char*> described[]{
-    {lblYourName_, "Your Name"},
-    {lblYourDateOfBirth_, "Your Date Of Birth"},
-    {lblYourEgyptianSign_, "Your Egyptian Sign"},
-    {lblYourPartnerName_, "Your Partner's Name"},
-    {lblYourPartnerDateOfBirth_, "Your Partner's Date Of Birth"},
-    {lblYourPartnerEgyptianSign_, "Your Partner's Egyptian Sign"},
-    {lblCompatibility_, "Compatibility With Your Partner"}};
-  for (const auto& [label, heading] : described) label->setAccessibleDescription(QString::fromLatin1(heading));
+    {lblYourName_, QT_TR_NOOP("Your Name")},
+    {lblYourDateOfBirth_, QT_TR_NOOP("Your Date Of Birth")},
+    {lblYourEgyptianSign_, QT_TR_NOOP("Your Egyptian Sign")},
+    {lblYourPartnerName_, QT_TR_NOOP("Your Partner's Name")},
+    {lblYourPartnerDateOfBirth_, QT_TR_NOOP("Your Partner's Date Of Birth")},
+    {lblYourPartnerEgyptianSign_, QT_TR_NOOP("Your Partner's Egyptian Sign")},
+    {lblCompatibility_, QT_TR_NOOP("Compatibility With Your Partner")}};
+  for (const auto& [label, heading] : described) label->setAccessibleDescription(tr(heading));
   return group;
 }
 
@@ -264,9 +266,9 @@ QFrame* FrmDisplay::BuildBottomStrip(QWidget* parent) {
   connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(Page::FullyBranded); });
 
   const QFont bold = VerdanaFont(8.25, true);
-  cmdBack_ = Button(strip, QStringLiteral("cmdBack"), QStringLiteral("&Back"), TwipsRect(10200, 240, 930, 345),
+  cmdBack_ = Button(strip, QStringLiteral("cmdBack"), tr("&Back"), TwipsRect(10200, 240, 930, 345),
                     bold, Colour::ButtonFace);
-  cmExit_ = Button(strip, QStringLiteral("cmExit"), QStringLiteral("&Exit"), TwipsRect(9120, 240, 930, 345), bold,
+  cmExit_ = Button(strip, QStringLiteral("cmExit"), tr("&Exit"), TwipsRect(9120, 240, 930, 345), bold,
                    Colour::ButtonFace);
   connect(cmExit_, &QPushButton::clicked, this, &QWidget::close);
   connect(cmdBack_, &QPushButton::clicked, this, &FrmDisplay::GoBack);
@@ -281,9 +283,9 @@ QFrame* FrmDisplay::BuildSavePrintPanel(QWidget* parent) {
   Paint(panel, WindowBackground);
 
   const QFont font = SansSerifFont(8.25);
-  cmdSave_ = Button(panel, QStringLiteral("cmdSave"), QStringLiteral("&Save"), TwipsRect(360, 360, 1125, 345), font,
+  cmdSave_ = Button(panel, QStringLiteral("cmdSave"), tr("&Save"), TwipsRect(360, 360, 1125, 345), font,
                     SavePrintFace);
-  cmdPrint_ = Button(panel, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), TwipsRect(1680, 360, 1125, 345),
+  cmdPrint_ = Button(panel, QStringLiteral("cmdPrint"), tr("&Print"), TwipsRect(1680, 360, 1125, 345),
                      font, SavePrintFace);
   connect(cmdSave_, &QPushButton::clicked, this, [this] { SaveReport(RTB_, this); });
   connect(cmdPrint_, &QPushButton::clicked, this, [this] { PrintReport(RTB_, this); });
@@ -297,19 +299,19 @@ void FrmDisplay::BuildMenus() {
     return action;
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-  connect(entry(file, QStringLiteral("mnuSave"), QStringLiteral("&Save")), &QAction::triggered, this,
+  connect(entry(file, QStringLiteral("mnuSave"), tr("&Save")), &QAction::triggered, this,
           [this] { SaveReport(RTB_, this); });
-  connect(entry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")), &QAction::triggered, this,
+  connect(entry(file, QStringLiteral("mnuPrint"), tr("&Print")), &QAction::triggered, this,
           [this] { PrintReport(RTB_, this); });
-  connect(entry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
+  connect(entry(file, QStringLiteral("mnuBack"), tr("&Back")), &QAction::triggered, this,
           &FrmDisplay::GoBack);
-  connect(entry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
+  connect(entry(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
           &FrmDisplay::exitRequested);
 
-  QAction* about = AddSharedMenus(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});
+  QAction* about = AddSharedMenus(menuBar(), {"mnuFileSep1", "mnuFileSep2", QT_TRANSLATE_NOOP("SharedMenus", "&Check for Software Update")});
   connect(about, &QAction::triggered, this, &FrmDisplay::aboutRequested);
 }
 

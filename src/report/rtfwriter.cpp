@@ -107,14 +107,42 @@ QByteArray FontTable(const QFont& font) {
   return out + ";}}";
 }
 
+// The direction a paragraph is written in: set on it, or that of its first
+// letter; an empty line, or one of digits only, follows the line before.
+bool RightToLeft(const QTextBlock& block, bool previous) {
+  const Qt::LayoutDirection set = block.blockFormat().layoutDirection();
+  if (set != Qt::LayoutDirectionAuto) return set == Qt::RightToLeft;
+  for (const QChar c : block.text()) {
+    switch (c.direction()) {
+      case QChar::DirL:
+        return false;
+      case QChar::DirR:
+      case QChar::DirAL:
+        return true;
+      default:
+        break;
+    }
+  }
+  return previous;
+}
+
 }  // namespace
 
 QByteArray DocumentToRtf(const QTextDocument& document, const QFont& font) {
   ColourTable colours;
   QByteArray body;
   Style current;
+  // A paragraph in a right-to-left script (Arabic) says so, or readers lay
+  // it out left to right; paragraph properties carry on over \par.
+  bool rightToLeft = false;
+  bool anyRightToLeft = false;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     if (block != document.begin()) body += "\\par\r\n";
+    if (RightToLeft(block, rightToLeft) != rightToLeft) {
+      rightToLeft = !rightToLeft;
+      anyRightToLeft = true;
+      body += rightToLeft ? "\\rtlpar " : "\\ltrpar ";
+    }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       if (!fragment.isValid()) continue;
@@ -134,6 +162,8 @@ QByteArray DocumentToRtf(const QTextDocument& document, const QFont& font) {
   out += "\r\n";
   out += colours.Rtf();
   out += "\r\n\\pard\\plain\\f0\\fs" + QByteArray::number(halfPoints) + ' ';
+  // Right-to-left scripts take the font and size named for them.
+  if (anyRightToLeft) out += "\\af0\\afs" + QByteArray::number(halfPoints) + ' ';
   out += body;
   out += "}\r\n";
   return out;

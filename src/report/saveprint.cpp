@@ -30,7 +30,7 @@ const QString RtfSuffix = QStringLiteral("rtf");
 // Asks before replacing a file the dialog did not see, because the
 // extension was added after it closed.
 bool MayReplace(QWidget* parent, const QString& fileName) {
-  const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+  const QString text = QCoreApplication::translate("SaveReport", "%1 already exists.\nDo you want to replace it?")
                            .arg(QDir::toNativeSeparators(fileName));
   return Messages::Show(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
@@ -55,7 +55,7 @@ bool OnlyOursOrRoots(const QString& path, QString* why) {
     const bool folderHoldsModule = S_ISDIR(seen.st_mode) && own;
     if ((seen.st_uid != 0 && seen.st_uid != me) ||
         (othersWrite && (!S_ISDIR(seen.st_mode) || folderHoldsModule || !(seen.st_mode & S_ISVTX)))) {
-      *why = QStringLiteral("%1 can be changed by other users.").arg(QDir::toNativeSeparators(at));
+      *why = QCoreApplication::translate("SaveReport", "%1 can be changed by other users.").arg(QDir::toNativeSeparators(at));
       return false;
     }
     if (S_ISDIR(seen.st_mode)) own = false;
@@ -84,7 +84,7 @@ PrintModule* LoadPrintModule(QString* reason) {
   static PrintModule* module = nullptr;
   if (module) return module;
   const QString name = QStringLiteral(SCARABINE_PRINT_MODULE);
-  *reason = QStringLiteral("%1 was not found.").arg(name);
+  *reason = QCoreApplication::translate("SaveReport", "%1 was not found.").arg(name);
   for (const QString& folder : PrintModuleFolders()) {
     const QString candidate = QDir(folder).filePath(name);
     if (!QFileInfo::exists(candidate)) continue;
@@ -134,7 +134,7 @@ void SaveReport(QTextEdit* view, QWidget* parent) {
     QFileDialog dialog(parent, QString::fromLatin1(AppTitle));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Rich Text Format (*.rtf)"));
+    dialog.setNameFilter(QCoreApplication::translate("SaveReport", "Rich Text Format (*.rtf)"));
     dialog.setDefaultSuffix(RtfSuffix);
     const QString chosen = SaveDialog::Exec(dialog);
     if (chosen.isEmpty()) return;
@@ -144,7 +144,7 @@ void SaveReport(QTextEdit* view, QWidget* parent) {
 
   QString reason;
   if (!ReplaceWholeFile(fileName, DocumentToRtf(*view->document()), AtLink::WriteThrough, &reason)) {
-    Messages::Error(parent, QStringLiteral("The report could not be saved to %1.\n\n%2")
+    Messages::Error(parent, QCoreApplication::translate("SaveReport", "The report could not be saved to %1.\n\n%2")
                                 .arg(QDir::toNativeSeparators(fileName), reason));
   }
 }
@@ -154,14 +154,15 @@ void PrintReport(QTextEdit* view, QWidget* parent) {
   QString reason;
   PrintModule* module = LoadPrintModule(&reason);
   if (!module) {
-    Messages::Error(parent, QStringLiteral("The report could not be printed: printing is not installed.\n\n%1")
+    Messages::Error(parent, QCoreApplication::translate("SaveReport", "The report could not be printed: printing is not installed.\n\n%1")
                                 .arg(reason));
     return;
   }
-  const PrintJob job{view, parent, &PrintDialog::Scripted, QStringLiteral("Egyptian Astrology Report")};
+  const PrintJob job{view, parent, &PrintDialog::Scripted, QCoreApplication::translate("SaveReport", "Egyptian Astrology Report")};
   const PrintResult result = module->Run(job);
   if (result.outcome != PrintResult::Outcome::Failed) return;
   Messages::Error(parent, result.printer.isEmpty()
-                              ? QStringLiteral("The report could not be printed.")
-                              : QStringLiteral("The report could not be printed on %1.").arg(result.printer));
+                              ? QCoreApplication::translate("SaveReport", "The report could not be printed.")
+                              : QCoreApplication::translate("SaveReport", "The report could not be printed on %1.")
+                                    .arg(result.printer));
 }

@@ -1,5 +1,7 @@
 #include "ui/window.h"
 
+#include "ui/captionfit.h"
+#include "ui/mirror.h"
 #include "ui/pages.h"
 #include "version.h"
 
@@ -17,6 +19,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
@@ -107,6 +110,23 @@ QScrollArea* FitScroller(QWidget* window) {
   return window->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+// Scrolls the control into view. Right to left, a scroll area's horizontal
+// value counts from the right edge, which ensureWidgetVisible does not
+// allow for: that direction is scrolled here.
+void ShowInScroller(QScrollArea* scroller, QWidget* control) {
+  QScrollBar* bar = scroller->horizontalScrollBar();
+  const int across = bar->value();
+  scroller->ensureWidgetVisible(control);
+  if (!scroller->isRightToLeft()) return;
+  const QRect area(control->mapTo(scroller->widget(), QPoint(0, 0)), control->size());
+  const int margin = 50;  // as ensureWidgetVisible leaves
+  const int room = scroller->viewport()->width();
+  int offset = bar->maximum() - across;  // the content's left edge lies this far left of the view's
+  if (area.right() + margin > offset + room) offset = area.right() + margin - room;
+  if (area.left() - margin < offset) offset = area.left() - margin;
+  bar->setValue(bar->maximum() - qBound(0, offset, bar->maximum()));
+}
+
 // Puts the window's fixed-size content into a scroll area filling the
 // window. The controls keep their parent window, so the keyboard order
 // stays as it was; a main window keeps its menu bar outside the scroll area.
@@ -144,7 +164,7 @@ QScrollArea* WrapInScroller(QWidget* window) {
                    [scroller, opened = window->isActiveWindow()](QWidget*, QWidget* now) mutable {
                      if (now == nullptr || scroller->widget() == nullptr || !scroller->widget()->isAncestorOf(now))
                        return;
-                     if (std::exchange(opened, true)) scroller->ensureWidgetVisible(now);
+                     if (std::exchange(opened, true)) ShowInScroller(scroller, now);
                    });
   return scroller;
 }
@@ -228,6 +248,10 @@ class RefitWhenFramed : public QObject {
 void PlaceOnScreen(QWidget* window) {
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;
+  // Before the window is fitted: a translation's captions to their boxes,
+  // and a right-to-left window mirrored.
+  FitCaptions(window);
+  MirrorFixedLayout(window);
   FitAndPlace(window, screen->availableGeometry());
   if (window->frameGeometry() == window->geometry() &&
       window->findChild<QObject*>(QStringLiteral("refitWhenFramed"), Qt::FindDirectChildrenOnly) == nullptr)
@@ -271,18 +295,19 @@ QAction* AddSharedMenus(QMenuBar* bar, const SharedMenuNames& names) {
     QObject::connect(action, &QAction::triggered, action, [key] { OpenWebPage(key); });
   };
 
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  auto translated = [](const char* text) { return QCoreApplication::translate("SharedMenus", text); };
+  QMenu* help = bar->addMenu(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Help")));
   help->setObjectName(QStringLiteral("mnuHelp"));
   named(help->menuAction(), "mnuHelp");
-  opens(named(help->addAction(QStringLiteral("&Online Help")), "mnuOnline"), Page::Help);
-  opens(named(help->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit"), Page::Home);
+  opens(named(help->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Online Help"))), "mnuOnline"), Page::Help);
+  opens(named(help->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Visit Us Online"))), "mnuVisit"), Page::Home);
   named(help->addSeparator(), names.firstSeparator);
-  opens(named(help->addAction(QString::fromLatin1(names.updateCaption)), "mnuUpdate"), Page::Download);
+  opens(named(help->addAction(translated(names.updateCaption)), "mnuUpdate"), Page::Download);
   named(help->addSeparator(), names.secondSeparator);
-  QAction* about = named(help->addAction(QStringLiteral("&About Software")), "mnuAbout");
+  QAction* about = named(help->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&About Software"))), "mnuAbout");
 
-  opens(named(bar->addAction(QStringLiteral("&Donate")), "mnuDonate"), Page::Donate);
-  QAction* makeMoney = named(bar->addAction(QStringLiteral("Make Money &Online")), "mkmoney");
+  opens(named(bar->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "&Donate"))), "mnuDonate"), Page::Donate);
+  QAction* makeMoney = named(bar->addAction(translated(QT_TRANSLATE_NOOP("SharedMenus", "Make Money &Online"))), "mkmoney");
   opens(makeMoney, Page::FullyBranded);
   // Starts hidden rather than greyed out: a greyed entry would only invite
   // clicks that do nothing. Its command stays wired for when it is shown.

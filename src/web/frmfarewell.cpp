@@ -4,6 +4,7 @@
 #include "ui/look.h"
 #include "ui/messages.h"
 #include "ui/pages.h"
+#include "ui/translation.h"
 #include "ui/window.h"
 #include "version.h"
 #include "web/referral.h"
@@ -27,36 +28,45 @@ namespace {
 using namespace std::string_view_literals;
 
 constexpr std::array<std::string_view, FrmFarewell::PromotionCount> Promotions{
-    "Orlenda Softwares, such as this can be created and maintained only with your support. Please support the "
-    "Orlenda Discussion Board by visiting it regularly and taking part in its discussions. Every visit keeps "
-    "this program free."sv,
-    "Please visit the Orlenda Discussion Board regularly and take part in its discussions. Programs like this "
-    "one cannot be maintained without such visits, so every visit you make keeps them alive and free of "
-    "charge."sv,
-    "The Orlenda Discussion Board is a free online discussion forum. Please visit it regularly: your visits "
-    "help us to maintain this program and keep it free to all."sv,
-    "The Orlenda Discussion Board needs your help. Visiting it regularly and taking part in its discussions "
-    "helps us maintain it and develop more Orlenda Softwares for you and all who use them. Thanks."sv,
+    QT_TRANSLATE_NOOP("FrmFarewell",
+                      "Orlenda Softwares, such as this can be created and maintained only with your support. "
+                      "Please support the Orlenda Discussion Board by visiting it regularly and taking part in its "
+                      "discussions. Every visit keeps this program free."),
+    QT_TRANSLATE_NOOP("FrmFarewell",
+                      "Please visit the Orlenda Discussion Board regularly and take part in its discussions. "
+                      "Programs like this one cannot be maintained without such visits, so every visit you make "
+                      "keeps them alive and free of charge."),
+    QT_TRANSLATE_NOOP("FrmFarewell",
+                      "The Orlenda Discussion Board is a free online discussion forum. Please visit it regularly: "
+                      "your visits help us to maintain this program and keep it free to all."),
+    QT_TRANSLATE_NOOP("FrmFarewell",
+                      "The Orlenda Discussion Board needs your help. Visiting it regularly and taking part in its "
+                      "discussions helps us maintain it and develop more Orlenda Softwares for you and all who use "
+                      "them. Thanks."),
 };
 static_assert(Promotions[0].size() == 227 && Promotions[1].size() == 211 && Promotions[2].size() == 160 &&
               Promotions[3].size() == 196);
 
 // The other programs' advert: two paragraphs kept apart by a run of blanks,
 // which pushes the second onto a line of its own.
-constexpr std::string_view OtherProgramsFirst =
+constexpr std::string_view OtherProgramsFirst = QT_TRANSLATE_NOOP("FrmFarewell",
     "If you have enjoyed this software you will surely be interested in the other programs made by Orlenda "
     "Softwares. Astrology, numerology, love calculators, name meanings, greeting tools and many more utilities "
-    "are waiting for you, all of them free to download and use at home or at work.";
-constexpr std::string_view OtherProgramsSecond =
+    "are waiting for you, all of them free to download and use at home or at work.");
+constexpr std::string_view OtherProgramsSecond = QT_TRANSLATE_NOOP("FrmFarewell",
     "Every program is small, quick to install and easy to use. Visit our web site today, download the programs "
     "you like and share them with your friends and family. Come back often: new titles and updates are added "
-    "to our web site every month, and each of them is free of charge.";
+    "to our web site every month, and each of them is free of charge.");
 constexpr qsizetype OtherProgramsGap = 56;
 static_assert(OtherProgramsFirst.size() + OtherProgramsGap + OtherProgramsSecond.size() == 615);
 
+QString Translated(std::string_view text) { return FrmFarewell::tr(text.data()); }
+
 QString OtherProgramsText() {
-  return QString::fromLatin1(OtherProgramsFirst) + QString(OtherProgramsGap, u' ') +
-         QString::fromLatin1(OtherProgramsSecond);
+  // A translation's paragraphs have other lengths: no run of blanks can be
+  // sure to break its line, so they are kept apart by a blank line instead.
+  const QString gap = ProgramLanguage().isEmpty() ? QString(OtherProgramsGap, u' ') : QStringLiteral("\n\n");
+  return Translated(OtherProgramsFirst) + gap + Translated(OtherProgramsSecond);
 }
 
 const QColor DarkBlue{0, 0, 128};
@@ -95,7 +105,7 @@ QLineEdit* MakeBox(const QString& text, QWidget* parent) {
 }  // namespace
 
 QString FrmFarewell::PromotionText(int index) {
-  return QString::fromLatin1(Promotions.at(static_cast<std::size_t>(index)));
+  return Translated(Promotions.at(static_cast<std::size_t>(index)));
 }
 
 int FrmFarewell::PromotionIndex(double r) {
@@ -119,12 +129,12 @@ FrmFarewell::FrmFarewell(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
 }
 
 void FrmFarewell::BuildControls() {
-  cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+  cmdClose = new QPushButton(tr("E&xit"), this);
   cmdClose->setObjectName(QStringLiteral("cmdClose"));
   cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
   connect(cmdClose, &QPushButton::clicked, this, &FrmFarewell::endRequested);
 
-  Check1 = new QCheckBox(QStringLiteral("Yes! Take me to the Orlenda Discussion Board now, I want to support it."),
+  Check1 = new QCheckBox(tr("Yes! Take me to the Orlenda Discussion Board now, I want to support it."),
                          this);
   Check1->setObjectName(QStringLiteral("Check1"));
   Check1->setGeometry(TwipsRect(30, 2040, 7185, 555));
@@ -153,7 +163,7 @@ void FrmFarewell::BuildControls() {
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Paint(Label2, White, Colour::Black);
 
-  Frame2 = MakeFrame(QStringLiteral("Refer A Friend"), this);
+  Frame2 = MakeFrame(tr("Refer A Friend"), this);
   Frame2->setObjectName(QStringLiteral("Frame2"));
   Frame2->setGeometry(TwipsRect(120, 3240, 7065, 1455));
 
@@ -161,7 +171,7 @@ void FrmFarewell::BuildControls() {
   txtName->setObjectName(QStringLiteral("txtName"));
   txtName->setGeometry(TwipsRect(85, 360, 3375, 285));
 
-  cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+  cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
   cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
   cmdSubmit->setGeometry(TwipsRect(1920, 1080, 3375, 285));
   cmdSubmit->setFont(VerdanaFont(8.25, true));
@@ -194,7 +204,7 @@ void FrmFarewell::BuildControls() {
   txtMessage->setFont(VerdanaFont(8.25));
   txtMessage->setPlainText(InitialMessage);
 
-  Frame6 = MakeFrame(QStringLiteral("Download Orlenda Softwares"), this);
+  Frame6 = MakeFrame(tr("Download Orlenda Softwares"), this);
   Frame6->setObjectName(QStringLiteral("Frame6"));
   Frame6->setGeometry(TwipsRect(7320, 120, 3735, 4575));
 
@@ -207,7 +217,7 @@ void FrmFarewell::BuildControls() {
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Paint(Label3, QColor(), White);
 
-  lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Orlenda Softwares"), Frame6);
+  lblGoToHome = new LinkLabel(tr("Click Here To Visit Orlenda Softwares"), Frame6);
   lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
   lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
   lblGoToHome->setFont(VerdanaFont(9, true, true));
@@ -224,12 +234,12 @@ void FrmFarewell::BuildControls() {
 
   // The boxes show their purpose only until the user types, so each keeps a
   // name for screen readers.
-  txtName->setAccessibleName(QStringLiteral("Your name"));
-  txtEmail->setAccessibleName(QStringLiteral("Your email address"));
-  txtFriendEmail->setAccessibleName(QStringLiteral("Friend's email address"));
-  txtFriendName->setAccessibleName(QStringLiteral("Friend's name"));
-  txtMessage->setAccessibleName(QStringLiteral("Your message"));
-  cmdSubmit->setAccessibleDescription(QStringLiteral("Opens the refer-a-friend page with these details"));
+  txtName->setAccessibleName(tr("Your name"));
+  txtEmail->setAccessibleName(tr("Your email address"));
+  txtFriendEmail->setAccessibleName(tr("Friend's email address"));
+  txtFriendName->setAccessibleName(tr("Friend's name"));
+  txtMessage->setAccessibleName(tr("Your message"));
+  cmdSubmit->setAccessibleDescription(tr("Opens the refer-a-friend page with these details"));
   picFarewellIcon->setAccessibleName(QString::fromLatin1(AppTitle));
 
   for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
@@ -334,7 +344,7 @@ bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
       if ((watched == txtEmail || watched == txtFriendEmail) &&
           static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
         auto* box = static_cast<QLineEdit*>(watched);
-        Messages::Error(this, QStringLiteral("Email Address Cannot Contain Space"));
+        Messages::Error(this, tr("Email Address Cannot Contain Space"));
         box->setFocus(Qt::OtherFocusReason);
         return true;  // the blank never reaches the box
       }

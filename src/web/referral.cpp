@@ -21,16 +21,18 @@ QString TextOnFocusOut(const QString& text, const QString& placeholder) {
 }
 
 std::optional<QString> CheckReferral(const ReferralValues& v) {
-  if (v.email == v.friendEmail) return QStringLiteral("Please Enter Distinct Email Addresses");
+  auto message = [](const char* text) { return QCoreApplication::translate("Referral", text); };
+  if (v.email == v.friendEmail) return message(QT_TRANSLATE_NOOP("Referral", "Please Enter Distinct Email Addresses"));
   if (!v.email.contains(u'@') || !v.friendEmail.contains(u'@'))
-    return QStringLiteral("Please Enter Proper Email Address");
+    return message(QT_TRANSLATE_NOOP("Referral", "Please Enter Proper Email Address"));
   if (!v.email.contains(u'.') || !v.friendEmail.contains(u'.'))
-    return QStringLiteral("Please Enter Proper Email Address");
-  if (v.name.isEmpty() || v.name == Placeholder::Name) return QStringLiteral("Please Enter Your Name");
-  if (v.message.isEmpty() || v.message == Placeholder::Message)
-    return QStringLiteral("Please Enter Your Message");
-  if (v.friendName.isEmpty() || v.friendName == Placeholder::FriendName)
-    return QStringLiteral("Please Enter Your Friend's Name");
+    return message(QT_TRANSLATE_NOOP("Referral", "Please Enter Proper Email Address"));
+  if (v.name.isEmpty() || v.name == Placeholder::Name.Text())
+    return message(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Name"));
+  if (v.message.isEmpty() || v.message == Placeholder::Message.Text())
+    return message(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Message"));
+  if (v.friendName.isEmpty() || v.friendName == Placeholder::FriendName.Text())
+    return message(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Name"));
   return std::nullopt;
 }
 

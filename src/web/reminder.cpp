@@ -4,6 +4,7 @@
 #include "ui/pages.h"
 #include "web/settings.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -13,7 +14,8 @@ constexpr qint64 QuietDays = 14;
 }  // namespace
 
 QString UpdateQuestion() {
-  return QStringLiteral("There maybe an update to this software available\nDo you want to check for an update?");
+  return QCoreApplication::translate("Reminder",
+                                     "There maybe an update to this software available\nDo you want to check for an update?");
 }
 
 QString StoredDateText(const QDate& date) { return date.toString(QStringLiteral("yyyy-MM-dd")); }

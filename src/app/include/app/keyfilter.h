@@ -4,8 +4,9 @@
 
 class QLineEdit;
 
-// The rule for a character typed into a name box: letters enter in upper
-// case; blank, Enter and Backspace pass; anything else is refused: 0.
+// The rule for a character typed into a name box: letters (A to Z, and the
+// translated language's own letters) enter in upper case; blank, Enter and
+// Backspace pass; anything else is refused: 0.
 char16_t FilterNameKey(char16_t code);
 
 // Applies FilterNameKey to every character typed into the box; a refused one

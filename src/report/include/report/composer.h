@@ -1,6 +1,7 @@
 #pragma once
 
 #include "astro/catalogue.h"
+#include "ui/translation.h"
 
 #include <QColor>
 #include <QString>
@@ -14,8 +15,9 @@ inline const QColor SignName{0, 0, 128};  // emphasised
 inline const QColor Value{0, 0, 0};       // plain
 }  // namespace ReportStyle
 
-inline const QString UserTitleHeading = QStringLiteral("Your Egyptian Astrology Sign is :-");
-inline const QString PartnerTitleHeading = QStringLiteral("Your Partner's Egyptian Astrology Sign is :-");
+inline constexpr TranslatableText UserTitleHeading{"Composer", QT_TRANSLATE_NOOP("Composer", "Your Egyptian Astrology Sign is :-")};
+inline constexpr TranslatableText PartnerTitleHeading{
+    "Composer", QT_TRANSLATE_NOOP("Composer", "Your Partner's Egyptian Astrology Sign is :-")};
 
 // Writes one report at the view's caret: the title heading with the sign's
 // caption, then the record's twelve headed entries, in 26 insertions.

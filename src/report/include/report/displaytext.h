@@ -10,3 +10,7 @@ QString CutForDisplay(const QString& text, qsizetype limit = 1024);
 
 // The engine's text (UTF-8, no Qt) as the windows show it.
 QString FromEngine(std::string_view text);
+
+// The engine's English text in the reader's language, looked up in the
+// context that marks it for translation (as it is when none has it).
+QString FromEngine(const char* context, std::string_view text);

@@ -53,7 +53,7 @@ void StandOverActiveWindow(QWidget* dialog);
 struct SharedMenuNames {
   const char* firstSeparator;
   const char* secondSeparator;
-  const char* updateCaption;
+  const char* updateCaption;  // marked for translation in the context "SharedMenus"
 };
 // Returns the "About Software" entry, which each window connects itself.
 QAction* AddSharedMenus(QMenuBar* bar, const SharedMenuNames& names);

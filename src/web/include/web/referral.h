@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/translation.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,16 +17,20 @@ struct ReferralValues {
 
 // Each box's placeholder text.
 namespace Placeholder {
-inline const QString Name = QStringLiteral("Your Name");
-inline const QString Email = QStringLiteral("Your Email Address");
-inline const QString Message = QStringLiteral("Your Message");
-inline const QString FriendName = QStringLiteral("Friend's Name");
-inline const QString FriendEmail = QStringLiteral("Friend's Email Address");
+inline constexpr TranslatableText Name{"Placeholder", QT_TRANSLATE_NOOP("Placeholder", "Your Name")};
+inline constexpr TranslatableText Email{"Placeholder", QT_TRANSLATE_NOOP("Placeholder", "Your Email Address")};
+inline constexpr TranslatableText Message{"Placeholder", QT_TRANSLATE_NOOP("Placeholder", "Your Message")};
+inline constexpr TranslatableText FriendName{"Placeholder", QT_TRANSLATE_NOOP("Placeholder", "Friend's Name")};
+inline constexpr TranslatableText FriendEmail{"Placeholder",
+                                              QT_TRANSLATE_NOOP("Placeholder", "Friend's Email Address")};
 }  // namespace Placeholder
 
 // The message box's first text: the placeholder and a line break, so an
 // untouched box is neither empty nor the placeholder.
-inline const QString InitialMessage = Placeholder::Message + QStringLiteral("\r\n");
+struct InitialMessageText {
+  operator QString() const { return Placeholder::Message.Text() + QStringLiteral("\r\n"); }
+};
+inline constexpr InitialMessageText InitialMessage;
 
 // Removes the space character (only) at both ends; tabs and line breaks stay.
 QString TrimBlanks(const QString& text);
