@@ -36,6 +36,7 @@ test=(
   unrtf poppler-utils                   # independent readers for saved RTF and printed PDF
   desktop-file-utils appstream          # validators for the desktop entry and the metainfo
   file                                  # the installed tree's checks
+  man-db                                # man renders the manual page and reports its warnings
   xvfb xauth xdotool                    # the run command, shown on a real X server
 )
 # dpkg-buildpackage: every build dependency (debhelper included).
