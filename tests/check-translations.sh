@@ -23,8 +23,10 @@ for ts in "$root"/translations/scarabine_*.ts; do
   read -r generated done unfinished <<<"${finished:-0 0 0}"
   if [ "$generated" -eq 0 ] || [ "$unfinished" -ne 0 ] || [ "${ignored:-0}" -ne 0 ]; then
     echo "$name: $unfinished unfinished, ${ignored:-0} untranslated of $((generated + ${ignored:-0})) texts:" >&2
-    # Name each one, so the message says what to translate.
-    python3 - "$work/$name" >&2 <<'PY'
+    # Name each one, so the message says what to translate (a bare system
+    # may lack python3: then the raw lines of the file say it).
+    command -v python3 >/dev/null || grep -n -B3 -E 'type="unfinished"|<translation></translation>' "$work/$name" >&2
+    command -v python3 >/dev/null && python3 - "$work/$name" >&2 <<'PY'
 import sys, xml.etree.ElementTree as ET
 for context in ET.parse(sys.argv[1]).getroot().iter('context'):
     for message in context.iter('message'):
