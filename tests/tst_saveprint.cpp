@@ -19,6 +19,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -151,16 +152,34 @@ class TestSavePrint : public QObject {
     QCOMPARE(Entries(), QStringList{QStringLiteral("report.rtf")});
   }
 
-  // An Arabic report is saved with right-to-left paragraphs. Where CTest
-  // names LibreOffice (make rtl-check), it reads the file back and must lay
-  // the report's paragraphs out right to left.
+  // An Arabic report prints and is saved with right-to-left paragraphs.
+  // Where CTest names LibreOffice (make rtl-check), it reads the file back
+  // and must lay the report's paragraphs out right to left.
   void arabicReportReadsRightToLeft() {
     InstallTranslators(QLocale(QStringLiteral("ar")));
     ReportView report;
     report.WriteAll([&] {
       ComposeUserReport(report, QCoreApplication::translate("Calendar", "Thoth"), FillSignRecord(SignName::Thoth));
     });
+    const QString pdf = Path(QStringLiteral("report.pdf"));
+    PrintTo(pdf);
+    PrintReport(&report, nullptr);
     InstallTranslators(QLocale::c());
+    // Printed, every paragraph ends at the right margin and the short ones
+    // start anywhere; left to right it would be the other way round.
+    QList<double> starts, ends;
+    const QString boxes = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")});
+    const QRegularExpression block(QStringLiteral("<block xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\""));
+    for (const QRegularExpressionMatch& m : block.globalMatch(boxes)) {
+      starts.append(m.captured(1).toDouble());
+      ends.append(m.captured(2).toDouble());
+    }
+    QVERIFY2(starts.size() >= 13, qPrintable(boxes.left(400)));  // the heading and the twelve entries at least
+    const auto spread = [](const QList<double>& edges) {
+      return *std::max_element(edges.begin(), edges.end()) - *std::min_element(edges.begin(), edges.end());
+    };
+    QVERIFY2(spread(ends) < 1 && spread(starts) > 100,
+             qPrintable(QStringLiteral("ends %1 pt apart, starts %2 pt").arg(spread(ends)).arg(spread(starts))));
     const QString path = Path(QStringLiteral("report.rtf"));
     SaveDialog::SetNextFileName(path);
     SaveReport(&report, nullptr);
