@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QKeySequence>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include "support/urlcatcher.h"
 #include "web/frmfarewell.h"
 #include "ui/pages.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -65,7 +68,14 @@ class TestAccessKeys : public QObject {
   }
 
  private slots:
-  void initTestCase() { WireWindows(); }  // as start-up does
+  void initTestCase() {
+    // In a translated language too, when CTest names one: the keys are the translation's.
+    if (const QString language = qEnvironmentVariable("SCARABINE_TEST_LANGUAGE"); !language.isEmpty()) {
+      InstallTranslators(QLocale(language));
+      QCOMPARE(ProgramLanguage(), language);
+    }
+    WireWindows();  // as start-up does
+  }
   void init() {
     Messages::StartRecording();
     SaveDialog::StartRecording();
@@ -88,48 +98,67 @@ class TestAccessKeys : public QObject {
     QTest::addColumn<Effect>("effect");
     QTest::addColumn<QString>("detail");
     const Qt::Key none = Qt::Key_unknown;
+    // Each caption's own key, as the window shows it in the language the test runs in.
+    const auto key = [](const char* context, const char* caption) {
+      const QKeySequence mnemonic = QKeySequence::mnemonic(QCoreApplication::translate(context, caption));
+      return mnemonic.isEmpty() ? Qt::Key_unknown : mnemonic[0].key();
+    };
+    const Qt::Key mainFile = key("FrmMain", "&File"), reportFile = key("FrmDisplay", "&File");
+    const Qt::Key help = key("SharedMenus", "&Help"), donate = key("SharedMenus", "&Donate");
 
     QTest::addRow("main: Get My Egyptian Astrology Compatibility")
-        << Window::Main << Qt::Key_E << "" << none << Effect::Computes << "";
-    QTest::addRow("main: File, Exit") << Window::Main << Qt::Key_F << "mnuFile" << Qt::Key_X << Effect::Exits << "";
-    QTest::addRow("main: Help, Online Help")
-        << Window::Main << Qt::Key_H << "mnuHelp" << Qt::Key_O << Effect::Opens << Address("help-web-page");
-    QTest::addRow("main: Help, Visit Us Online")
-        << Window::Main << Qt::Key_H << "mnuHelp" << Qt::Key_V << Effect::Opens << Address("home-page");
+        << Window::Main << key("FrmMain", "Get My &Egyptian Astrology Compatibility") << "" << none
+        << Effect::Computes << "";
+    QTest::addRow("main: File, Exit") << Window::Main << mainFile << "mnuFile" << key("FrmMain", "E&xit")
+                                      << Effect::Exits << "";
+    QTest::addRow("main: Help, Online Help") << Window::Main << help << "mnuHelp" << key("SharedMenus", "&Online Help")
+                                             << Effect::Opens << Address("help-web-page");
+    QTest::addRow("main: Help, Visit Us Online") << Window::Main << help << "mnuHelp"
+                                                 << key("SharedMenus", "&Visit Us Online") << Effect::Opens
+                                                 << Address("home-page");
     QTest::addRow("main: Help, Check for Software Update")
-        << Window::Main << Qt::Key_H << "mnuHelp" << Qt::Key_U << Effect::Opens << Address("download-web-page");
-    QTest::addRow("main: Help, About Software")
-        << Window::Main << Qt::Key_H << "mnuHelp" << Qt::Key_A << Effect::ShowsAbout << "";
-    QTest::addRow("main: Donate") << Window::Main << Qt::Key_D << "" << none << Effect::Opens
-                                  << Address("donate");
+        << Window::Main << help << "mnuHelp" << key("SharedMenus", "Check for Software &Update") << Effect::Opens
+        << Address("download-web-page");
+    QTest::addRow("main: Help, About Software") << Window::Main << help << "mnuHelp"
+                                                << key("SharedMenus", "&About Software") << Effect::ShowsAbout << "";
+    QTest::addRow("main: Donate") << Window::Main << donate << "" << none << Effect::Opens << Address("donate");
     QTest::addRow("main: hidden Make Money Online does nothing")
-        << Window::Main << Qt::Key_O << "" << none << Effect::Nothing << "";
+        << Window::Main << key("SharedMenus", "Make Money &Online") << "" << none << Effect::Nothing << "";
 
-    QTest::addRow("report: Save") << Window::Report << Qt::Key_S << "" << none << Effect::SavesReport << "";
-    QTest::addRow("report: Print") << Window::Report << Qt::Key_P << "" << none << Effect::PrintsReport << "";
-    QTest::addRow("report: Back") << Window::Report << Qt::Key_B << "" << none << Effect::GoesBack << "";
-    QTest::addRow("report: Exit") << Window::Report << Qt::Key_E << "" << none << Effect::Exits << "";
-    QTest::addRow("report: File, Save") << Window::Report << Qt::Key_F << "mnuFile" << Qt::Key_S << Effect::SavesReport
-                                        << "";
-    QTest::addRow("report: File, Print") << Window::Report << Qt::Key_F << "mnuFile" << Qt::Key_P
+    QTest::addRow("report: Save") << Window::Report << key("FrmDisplay", "&Save") << "" << none
+                                  << Effect::SavesReport << "";
+    QTest::addRow("report: Print") << Window::Report << key("FrmDisplay", "&Print") << "" << none
+                                   << Effect::PrintsReport << "";
+    QTest::addRow("report: Back") << Window::Report << key("FrmDisplay", "&Back") << "" << none << Effect::GoesBack
+                                  << "";
+    QTest::addRow("report: Exit") << Window::Report << key("FrmDisplay", "&Exit") << "" << none << Effect::Exits
+                                  << "";
+    QTest::addRow("report: File, Save") << Window::Report << reportFile << "mnuFile" << key("FrmDisplay", "&Save")
+                                        << Effect::SavesReport << "";
+    QTest::addRow("report: File, Print") << Window::Report << reportFile << "mnuFile" << key("FrmDisplay", "&Print")
                                          << Effect::PrintsReport << "";
-    QTest::addRow("report: File, Back") << Window::Report << Qt::Key_F << "mnuFile" << Qt::Key_B << Effect::GoesBack
-                                        << "";
-    QTest::addRow("report: File, Exit") << Window::Report << Qt::Key_F << "mnuFile" << Qt::Key_X << Effect::Exits << "";
+    QTest::addRow("report: File, Back") << Window::Report << reportFile << "mnuFile" << key("FrmDisplay", "&Back")
+                                        << Effect::GoesBack << "";
+    QTest::addRow("report: File, Exit") << Window::Report << reportFile << "mnuFile" << key("FrmDisplay", "E&xit")
+                                        << Effect::Exits << "";
     QTest::addRow("report: Help, Online Help")
-        << Window::Report << Qt::Key_H << "mnuHelp" << Qt::Key_O << Effect::Opens << Address("help-web-page");
+        << Window::Report << help << "mnuHelp" << key("SharedMenus", "&Online Help") << Effect::Opens
+        << Address("help-web-page");
     QTest::addRow("report: Help, Visit Us Online")
-        << Window::Report << Qt::Key_H << "mnuHelp" << Qt::Key_V << Effect::Opens << Address("home-page");
+        << Window::Report << help << "mnuHelp" << key("SharedMenus", "&Visit Us Online") << Effect::Opens
+        << Address("home-page");
     QTest::addRow("report: Help, Check for Software Update")
-        << Window::Report << Qt::Key_H << "mnuHelp" << Qt::Key_C << Effect::Opens << Address("download-web-page");
-    QTest::addRow("report: Help, About Software")
-        << Window::Report << Qt::Key_H << "mnuHelp" << Qt::Key_A << Effect::ShowsAbout << "";
-    QTest::addRow("report: Donate") << Window::Report << Qt::Key_D << "" << none << Effect::Opens
-                                    << Address("donate");
+        << Window::Report << help << "mnuHelp" << key("SharedMenus", "&Check for Software Update") << Effect::Opens
+        << Address("download-web-page");
+    QTest::addRow("report: Help, About Software") << Window::Report << help << "mnuHelp"
+                                                  << key("SharedMenus", "&About Software") << Effect::ShowsAbout << "";
+    QTest::addRow("report: Donate") << Window::Report << donate << "" << none << Effect::Opens << Address("donate");
 
     QTest::addRow("farewell: Refer A Friend Now")
-        << Window::Farewell << Qt::Key_N << "" << none << Effect::Opens << PageAddress(Page::ReferAFriend);
-    QTest::addRow("farewell: Exit") << Window::Farewell << Qt::Key_X << "" << none << Effect::EndsProgram << "";
+        << Window::Farewell << key("FrmFarewell", "Refer A Friend &Now") << "" << none << Effect::Opens
+        << PageAddress(Page::ReferAFriend);
+    QTest::addRow("farewell: Exit") << Window::Farewell << key("FrmFarewell", "E&xit") << "" << none
+                                    << Effect::EndsProgram << "";
   }
   void accessKey() {
     QFETCH(Window, which);
@@ -153,11 +182,17 @@ class TestAccessKeys : public QObject {
       });
     }
 
-    QTest::keyClick(focus, altKey, Qt::AltModifier);
+    // The letter goes with its key, as a keyboard of the language sends it
+    // (an Arabic letter, Ü): menus match the text.
+    const auto press = [](QWidget* target, Qt::Key letter, Qt::KeyboardModifiers modifiers) {
+      QTest::sendKeyEvent(QTest::Click, target, letter, QString(QChar(char16_t(letter)).toLower()), modifiers);
+    };
+    QVERIFY2(altKey != Qt::Key_unknown && (menu.isEmpty() || entryKey != Qt::Key_unknown), "no access key");
+    press(focus, altKey, Qt::AltModifier);
     if (!menu.isEmpty()) {
       QWidget* popup = QApplication::activePopupWidget();
       QVERIFY2(popup && popup->objectName() == menu, "the menu did not open");
-      QTest::keyClick(popup, entryKey);
+      press(popup, entryKey, Qt::NoModifier);
       QVERIFY(!QApplication::activePopupWidget());
     }
 

@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>خ&amp;روج</translation>
+        <translatorcomment>Access key خ, as Exit has elsewhere: ر is رجوع's (Back) in the same menu.</translatorcomment><translation>&amp;خروج</translation>
     </message>
 </context>
 <context>
@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>أرسل إلى صديق ال&amp;آن</translation>
+        <translatorcomment>Access key ن, as the English one is Now's: آ takes Shift on Arabic keyboards.</translatorcomment><translation>أرسل إلى صديق الآ&amp;ن</translation>
     </message>
     <message>
         <source>Download Orlenda Softwares</source>
@@ -952,7 +952,7 @@
     </message>
     <message>
         <source>Get My &amp;Egyptian Astrology Compatibility</source>
-        <translation>احسب &amp;توافقي في الأبراج الفرعونية</translation>
+        <translatorcomment>Access key ح: ت is تبرع's (Donate) in the same window.</translatorcomment><translation>ا&amp;حسب توافقي في الأبراج الفرعونية</translation>
     </message>
     <message>
         <source>Shows both signs and your compatibility in the report window</source>
@@ -1134,7 +1134,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>اكسب المال عبر الإن&amp;ترنت</translation>
+        <translatorcomment>Access key ك, which no other control of either window has, for when the hidden entry is shown: ت is تبرع's (Donate).</translatorcomment><translation>ا&amp;كسب المال عبر الإنترنت</translation>
     </message>
 </context>
 <context>

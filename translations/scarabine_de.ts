@@ -1126,7 +1126,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>Ü&amp;ber die Software</translation>
+        <translatorcomment>Access key S: B is Besuchen's in the same menu, and not every keyboard has an Ü.</translatorcomment><translation>Über die &amp;Software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>

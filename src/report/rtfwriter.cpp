@@ -92,9 +92,18 @@ void AppendText(QByteArray& out, const QString& text) {
   }
 }
 
-void AppendStyleChange(QByteArray& out, const Style& from, const Style& to) {
-  if (from.bold != to.bold) out += to.bold ? "\\b " : "\\b0 ";
-  if (from.italic != to.italic) out += to.italic ? "\\i " : "\\i0 ";
+// Bold or italic on or off. Readers take them for a right-to-left script
+// from a right-to-left run's own twins (\ab, \ai), so a document with such
+// text sets both.
+void AppendToggle(QByteArray& out, const char* word, bool on, bool rightToLeftToo) {
+  const QByteArray value = QByteArray(word) + (on ? "" : "0");
+  if (rightToLeftToo) out += "\\rtlch\\a" + value + "\\ltrch";
+  out += "\\" + value + ' ';
+}
+
+void AppendStyleChange(QByteArray& out, const Style& from, const Style& to, bool rightToLeftToo) {
+  if (from.bold != to.bold) AppendToggle(out, "b", to.bold, rightToLeftToo);
+  if (from.italic != to.italic) AppendToggle(out, "i", to.italic, rightToLeftToo);
   if (from.underline != to.underline) out += to.underline ? "\\ul " : "\\ulnone ";
   if (from.colour != to.colour) out += "\\cf" + QByteArray::number(to.colour) + ' ';
 }
@@ -132,22 +141,24 @@ QByteArray DocumentToRtf(const QTextDocument& document, const QFont& font) {
   ColourTable colours;
   QByteArray body;
   Style current;
-  // A paragraph in a right-to-left script (Arabic) says so, or readers lay
-  // it out left to right; paragraph properties carry on over \par.
-  bool rightToLeft = false;
   bool anyRightToLeft = false;
+  for (QTextBlock block = document.begin(); block.isValid() && !anyRightToLeft; block = block.next())
+    anyRightToLeft = RightToLeft(block, false);
+  // A paragraph in a right-to-left script (Arabic) says so, or readers lay
+  // it out left to right, and says it is aligned right, or readers leave it
+  // against the left margin; paragraph properties carry on over \par.
+  bool rightToLeft = false;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     if (block != document.begin()) body += "\\par\r\n";
     if (RightToLeft(block, rightToLeft) != rightToLeft) {
       rightToLeft = !rightToLeft;
-      anyRightToLeft = true;
-      body += rightToLeft ? "\\rtlpar " : "\\ltrpar ";
+      body += rightToLeft ? "\\rtlpar\\qr " : "\\ltrpar\\ql ";
     }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       if (!fragment.isValid()) continue;
       const Style style = StyleOf(fragment.charFormat(), colours);
-      AppendStyleChange(body, current, style);
+      AppendStyleChange(body, current, style, anyRightToLeft);
       current = style;
       AppendText(body, fragment.text());
     }
@@ -162,8 +173,8 @@ QByteArray DocumentToRtf(const QTextDocument& document, const QFont& font) {
   out += "\r\n";
   out += colours.Rtf();
   out += "\r\n\\pard\\plain\\f0\\fs" + QByteArray::number(halfPoints) + ' ';
-  // Right-to-left scripts take the font and size named for them.
-  if (anyRightToLeft) out += "\\af0\\afs" + QByteArray::number(halfPoints) + ' ';
+  // Right-to-left scripts take the font and size named for a right-to-left run.
+  if (anyRightToLeft) out += "\\rtlch\\af0\\afs" + QByteArray::number(halfPoints) + "\\ltrch ";
   out += body;
   out += "}\r\n";
   return out;
