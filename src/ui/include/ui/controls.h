@@ -155,9 +155,11 @@ constexpr auto JoinRows(const std::array<ControlRow, N>&... parts) {
   return all;
 }
 
-// What the compiler checks of every table: names unique, each container and
-// buddy a row above, and each box inside its container's (where both have a
-// size) unless the row says it runs past it. `root` is the root's size.
+// What the compiler checks of every table: names unique, each container a
+// row above, each buddy a row of the table and named by a label, each link
+// with a page and each Custom row with its maker, and each box inside its
+// container's (where both have a size) unless the row says it runs past
+// it. `root` is the root's size.
 constexpr bool WellFormed(std::span<const ControlRow> rows, TwipsBox root) {
   auto find = [&](const char* name, std::size_t before) -> const ControlRow* {
     for (std::size_t i = 0; i < before; ++i)
@@ -169,7 +171,8 @@ constexpr bool WellFormed(std::span<const ControlRow> rows, TwipsBox root) {
     if (row.name == nullptr || find(row.name, i) != nullptr) return false;
     if ((row.kind == ControlKind::Custom) != (row.make != nullptr)) return false;
     if ((row.kind == ControlKind::Link) != (row.page != nullptr)) return false;
-    if (row.buddy != nullptr && find(row.buddy, rows.size()) == nullptr) return false;
+    if (row.buddy != nullptr && (row.kind != ControlKind::Label || find(row.buddy, rows.size()) == nullptr))
+      return false;
     TwipsBox outer = root;
     if (row.container != nullptr) {
       const ControlRow* container = find(row.container, i);
