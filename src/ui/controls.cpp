@@ -62,6 +62,7 @@ QWidget* Make(const ControlRow& row, const QString& caption, QWidget* parent) {
 void SetUpKind(QWidget* widget, const ControlRow& row, const QString& caption) {
   switch (row.kind) {
     case ControlKind::Link:
+      Q_ASSERT(row.page != nullptr);
       QObject::connect(static_cast<LinkLabel*>(widget), &LinkLabel::clicked, widget,
                        [key = *row.page] { OpenWebPage(key); });
       break;
