@@ -292,17 +292,18 @@ FrmDisplay::FrmDisplay(QWidget* parent) : TopLevel(QStringLiteral("frmDisplay"),
   // Each page's frame is made on its own and then put in its page, which
   // puts it in the tab control.
   auto* user = static_cast<QGroupBox*>(MakeControl(nullptr, PageGroup("Frame3", SignGroupCaption)));
-  const BuiltControls userPage = BuildControls(user, UserPage);
-  RTB_ = userPage.Get<ReportView>("RTB");
-  picGod_ = userPage.Get<QLabel>("picGod");
+  // Each picture is drawn as soon as it is made, before its page's view, the
+  // order the window has always been built in. (Built the other way round,
+  // GCC 12's leak checker loses its way in the thread-local storage at exit.)
+  picGod_ = static_cast<QLabel*>(MakeControl(user, UserPage[0]));
   ShowPicture(picGod_, DesignPicture);
+  RTB_ = static_cast<ReportView*>(MakeControl(user, UserPage[1]));
   lblGodName_ = MakeCaption(user, SignCaption("lblGodName", 9705));
   AddPage(tabSelect_, user, tr("Your Characteristics"));
   auto* partner = static_cast<QGroupBox*>(MakeControl(nullptr, PageGroup("Frame4", SignGroupCaption)));
-  const BuiltControls partnerPage = BuildControls(partner, PartnerPage);
-  PartnerRTB_ = partnerPage.Get<ReportView>("PartnerRTB");
-  picPartnerGod_ = partnerPage.Get<QLabel>("picPartnerGod");
+  picPartnerGod_ = static_cast<QLabel*>(MakeControl(partner, PartnerPage[0]));
   ShowPicture(picPartnerGod_, DesignPicture);
+  PartnerRTB_ = static_cast<ReportView*>(MakeControl(partner, PartnerPage[1]));
   lblPartnerGodName_ = MakeCaption(partner, SignCaption("lblPartnerGodName", 9720));
   AddPage(tabSelect_, partner, tr("Your Partner's Characteristics"));
   auto* summary = static_cast<QGroupBox*>(MakeControl(
