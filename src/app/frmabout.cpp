@@ -1,102 +1,99 @@
 #include "app/frmabout.h"
 
-#include "ui/linklabel.h"
+#include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/pages.h"
-#include "ui/window.h"
 #include "version.h"
 
-#include <QLabel>
 #include <QPushButton>
 
-namespace {
-const QColor DarkRed{64, 0, 0};
+#include <array>
 
-// A wrapping label keeps its width; it grows downwards only if the
-// substitute font needs more lines than the design allowed.
-void FitHeight(QLabel* label) {
-  label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
-}
+namespace {
+constexpr TwipsBox Client{0, 0, 6030, 4080};
+constexpr QColor DarkRed{64, 0, 0};
+
+constexpr TranslatableText Text(const char* source) { return {"FrmAbout", source}; }
+
+// Text is the window's Verdana 8.25 pt where a row names no font.
+constexpr std::array Controls{
+    ControlRow{.name = "picIcon",
+               .kind = ControlKind::Icon,
+               .box = {150, 120, 480, 480},
+               .background = SysColor::Window,
+               .accessibleName = Verbatim(AppTitle)},
+    ControlRow{.name = "Label2",
+               .kind = ControlKind::Label,
+               .box = {840, 240},
+               .caption = Verbatim(WindowTitle),
+               .font = {9.75, true}},
+    ControlRow{.name = "Label1",
+               .kind = ControlKind::Label,
+               .box = {120, 840, 5865, 975},
+               .caption = Text(QT_TRANSLATE_NOOP(
+                   "FrmAbout",
+                   "Scarabine is a freeware that finds your compatibility with your partner on the basis of Egyptian "
+                   "astrology. Egyptian zodiac is based on the Gods / Goddesses of Egypt who are looked upto with "
+                   "great reverence. All rights to this software belong to Orlenda Softwares.")),
+               .alignment = Qt::AlignLeft | Qt::AlignTop,
+               .look = ControlLook::Wrap | ControlLook::GrowDown},
+    ControlRow{.name = "lblHomePage",
+               .kind = ControlKind::Link,
+               .box = {1320, 2040},
+               .caption = Text(QT_TRANSLATE_NOOP("FrmAbout", "Click here to visit www.orlenda.com")),
+               .font = {8.25, true, true},
+               .text = DarkRed,
+               .page = &Page::Home},
+    // Drawn a pixel wider than the window: kept inside it.
+    ControlRow{.name = "Label3",
+               .kind = ControlKind::Label,
+               .box = {120, 2520, 5925, 555},
+               .caption = Text(QT_TRANSLATE_NOOP("FrmAbout",
+                                                 "Home Business Opportunity. Start your own Internet business and "
+                                                 "make money online. Get this software fully branded for your "
+                                                 "website.")),
+               .font = {8.25, true},
+               .alignment = Qt::AlignLeft | Qt::AlignTop,
+               .look = ControlLook::Wrap | ControlLook::GrowDown | ControlLook::KeptInside},
+    ControlRow{.name = "lblCobrand",
+               .kind = ControlKind::Link,
+               .box = {3300, 3120},
+               .caption = Text(QT_TRANSLATE_NOOP("FrmAbout", "Click here for more details.")),
+               .font = {8.25, true, true},
+               .text = DarkRed,
+               .page = &Page::FullyBranded},
+    // From edge to edge, one pixel high.
+    ControlRow{.name = "Line2",
+               .kind = ControlKind::Rule,
+               .box = {-60, 3600, 6150, 15},
+               .background = Colour::Black,
+               .look = ControlLook::Overhangs},
+    ControlRow{.name = "cmdOK",
+               .kind = ControlKind::Button,
+               .box = {4650, 3680, 1260, 345},
+               .caption = Text(QT_TRANSLATE_NOOP("FrmAbout", "OK")),
+               .font = {8.25, true},
+               .background = Colour::ButtonFace,
+               .text = Colour::Black,
+               // Enter and, through the dialog's Escape handling, cancel too.
+               .look = ControlLook::DefaultButton},
+};
+static_assert(WellFormed(Controls, Client));
 }  // namespace
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
-  SetUpTopLevel(this, QStringLiteral("frmAbout"));
+FrmAbout::FrmAbout(QWidget* parent) : TopLevel(QStringLiteral("frmAbout"), parent) {
   setModal(true);
-
-  setFont(VerdanaFont(8.25));
+  setFont(VerdanaFont(WindowTextPoints));
   Paint(this, SysColor::InactiveBorder, Colour::Black);
-  setFixedSize(Twips(6030), Twips(4080));
+  setFixedSize(Twips(Client.width), Twips(Client.height));
 
-  picIcon = new QLabel(this);
-  picIcon->setObjectName(QStringLiteral("picIcon"));
-  picIcon->setGeometry(TwipsRect(150, 120, 480, 480));
-  Paint(picIcon, SysColor::Window);
-  picIcon->setAlignment(Qt::AlignCenter);
-  picIcon->setPixmap(ProgramIconPixmap(picIcon->size(), devicePixelRatioF()));
-  picIcon->setAccessibleName(QString::fromLatin1(AppTitle));
-
-  Label2 = new QLabel(QString::fromLatin1(WindowTitle), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setFont(VerdanaFont(9.75, true));
-  Label2->move(Twips(840), Twips(240));
-  Label2->adjustSize();
-
-  Label1 = new QLabel(tr("Scarabine is a freeware that finds your compatibility with your partner on the "
-                         "basis of Egyptian astrology. Egyptian zodiac is based on the Gods / Goddesses "
-                         "of Egypt who are looked upto with great reverence. All rights to this software "
-                         "belong to Orlenda Softwares."),
-                      this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(TwipsRect(120, 840, 5865, 975));
-  Label1->setWordWrap(true);
-  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  FitHeight(Label1);
-
-  lblHomePage = new LinkLabel(tr("Click here to visit www.orlenda.com"), this);
-  lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-  lblHomePage->setFont(VerdanaFont(8.25, true, true));
-  Paint(lblHomePage, QColor(), DarkRed);
-  lblHomePage->move(Twips(1320), Twips(2040));
-  lblHomePage->adjustSize();
-  connect(lblHomePage, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
-
-  Label3 = new QLabel(tr("Home Business Opportunity. Start your own Internet business and make money "
-                         "online. Get this software fully branded for your website."),
-                      this);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setFont(VerdanaFont(8.25, true));
-  // Drawn a pixel wider than the box: kept inside it.
-  Label3->setGeometry(TwipsRect(120, 2520, 5925, 555).intersected(rect()));
-  Label3->setWordWrap(true);
-  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  FitHeight(Label3);
-
-  lblCobrand = new LinkLabel(tr("Click here for more details."), this);
-  lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-  lblCobrand->setFont(VerdanaFont(8.25, true, true));
-  Paint(lblCobrand, QColor(), DarkRed);
-  lblCobrand->move(Twips(3300), Twips(3120));
-  lblCobrand->adjustSize();
-  connect(lblCobrand, &LinkLabel::clicked, this, [] { OpenWebPage(Page::FullyBranded); });
-
-  Line2 = new QWidget(this);
-  Line2->setObjectName(QStringLiteral("Line2"));
-  Line2->setGeometry(Twips(-60), Twips(3600), Twips(6150), 1);
-  Paint(Line2, Colour::Black);
-
-  cmdOK = new QPushButton(tr("OK"), this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setGeometry(TwipsRect(4650, 3680, 1260, 345));
-  cmdOK->setFont(VerdanaFont(8.25, true));
-  Paint(cmdOK, Colour::ButtonFace, Colour::Black);
-  // Default (Enter) and, through the dialog's Escape handling, cancel too.
-  cmdOK->setDefault(true);
-  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-  cmdOK->setFocus();
+  const BuiltControls controls = BuildControls(this, Controls);
+  cmdOK_ = controls.Get<QPushButton>("cmdOK");
+  connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+  cmdOK_->setFocus();
 }
 
 void FrmAbout::showEvent(QShowEvent* event) {
-  PlaceOnScreen(this);
-  QDialog::showEvent(event);
-  cmdOK->setFocus();
+  TopLevel::showEvent(event);
+  cmdOK_->setFocus();
 }

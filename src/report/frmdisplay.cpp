@@ -9,15 +9,12 @@
 #include "report/reading.h"
 #include "report/reportview.h"
 #include "report/saveprint.h"
-#include "ui/linklabel.h"
+#include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/pages.h"
 #include "ui/promotion.h"
-#include "ui/window.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
@@ -25,84 +22,238 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include <string>
-#include <utility>
+#include <array>
 
 namespace {
 
 // Client area in twips: the full width, and down past the Save/Print panel.
-constexpr int ClientWidth = 11295;
-constexpr int ClientHeight = 7320 + 930 + 120;
+constexpr TwipsBox Client{0, 0, 11295, 7320 + 930 + 120};
 
 // The group that fills each tab page.
 constexpr int GroupWidth = 11260;
 constexpr int GroupInset = 60;  // keeps auto-sized captions off the group's border
+// Its height is the tab control's to give.
+constexpr TwipsBox PageArea{0, 0, GroupWidth, 0};
 
-const QColor WindowBackground{94, 94, 94};
-const QColor SavePrintFace{238, 232, 170};
+constexpr QColor WindowBackground{94, 94, 94};
+constexpr QColor SavePrintFace{238, 232, 170};
 // A darker red than pure red, which shows at only 2.5:1 on the light grey.
-const QColor SignRed{160, 0, 0};
-const QColor VerdictText{255, 255, 255};
+constexpr QColor SignRed{160, 0, 0};
+constexpr QColor VerdictText{255, 255, 255};
 
 constexpr int DesignPicture = 8;  // The Nile, until a run sets the sign
 
-QFrame* BlackStrip(QWidget* parent, const QString& name, QRect geometry) {
-  auto* strip = new QFrame(parent);
-  strip->setObjectName(name);
-  strip->setGeometry(geometry);
-  Paint(strip, Colour::Black);
-  return strip;
+constexpr TranslatableText Text(const char* source) { return {"FrmDisplay", source}; }
+
+constexpr ControlRow Button(const char* name, const char* container, TwipsBox box, TranslatableText caption,
+                            ControlFont font, QColor face) {
+  return {.name = name,
+          .kind = ControlKind::Button,
+          .container = container,
+          .box = box,
+          .caption = caption,
+          .font = font,
+          .background = face};
 }
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
-                    const QFont& font, const QColor& face) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
-  button->setFont(font);
-  // Enter acts on the focused button, as Space does.
-  button->setAutoDefault(true);
-  Paint(button, face);
-  return button;
+constexpr ControlFont SavePrintFont{.points = 8.25, .classic = true};
+constexpr ControlFont StripButtonFont{8.25, true};
+
+// Keyboard order is creation order: Save, Print, the tabs, Back, Exit, then
+// the pages' pictures and views. (Reordering afterwards with setTabOrder is
+// unreliable for compound widgets such as the tab control and the views.)
+constexpr auto Controls = JoinRows(
+    PromotionRows({.stripName = "Frame2",
+                   .strip = {0, 0, Client.width, 615},
+                   .linkName = "Label61",
+                   // Kept inside the strip, equally inset on both sides, so the
+                   // centred text is centred on the strip and no line is cut at its edges.
+                   .link = {120, 135, Client.width - 240, 615 - 135},
+                   .text = DiscussionBoardText,
+                   .points = 9,
+                   .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                   .page = &Page::Home}),
+    std::array{
+        ControlRow{.name = "Frame1",
+                   .kind = ControlKind::Panel,
+                   .box = {4800, 7320, 4530, 930},
+                   .background = WindowBackground},
+        Button("cmdSave", "Frame1", {360, 360, 1125, 345}, Text(QT_TRANSLATE_NOOP("FrmDisplay", "&Save")),
+               SavePrintFont, SavePrintFace),
+        Button("cmdPrint", "Frame1", {1680, 360, 1125, 345}, Text(QT_TRANSLATE_NOOP("FrmDisplay", "&Print")),
+               SavePrintFont, SavePrintFace),
+        ControlRow{.name = "tabSelect",
+                   .kind = ControlKind::Custom,
+                   .box = {0, 620, Client.width, 5655},
+                   .font = {8.25},
+                   .accessibleName = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Report pages")),
+                   .make = [](const QString&, QWidget* parent) -> QWidget* { return new CaptionTabWidget(parent); }}},
+    // The bottom strip overlaps the tab control's lower edge: made after it, it lies above it.
+    PromotionRows({.stripName = "Frame5",
+                   .strip = {0, 6240, Client.width, 700},
+                   .linkName = "Label1",
+                   .link = {120, 160, 8295, 495},
+                   .text = HomeBusinessText,
+                   .points = 8.25,
+                   .alignment = Qt::AlignLeft | Qt::AlignTop,
+                   .page = &Page::FullyBranded}),
+    std::array{Button("cmdBack", "Frame5", {10200, 240, 930, 345}, Text(QT_TRANSLATE_NOOP("FrmDisplay", "&Back")),
+                      StripButtonFont, Colour::ButtonFace),
+               Button("cmExit", "Frame5", {9120, 240, 930, 345}, Text(QT_TRANSLATE_NOOP("FrmDisplay", "&Exit")),
+                      StripButtonFont, Colour::ButtonFace)});
+static_assert(WellFormed(Controls, Client));
+
+// The deity's picture. It is in the keyboard order, so a screen reader
+// announces the deity; the frame shows where the focus is.
+QWidget* MakePicture(const QString& /*caption*/, QWidget* parent) {
+  auto* picture = new QLabel(parent);
+  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picture->setAlignment(Qt::AlignCenter);
+  picture->setFocusPolicy(Qt::TabFocus);
+  picture->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px solid palette(highlight); }"));
+  return picture;
 }
 
-QGroupBox* Group(const QString& name, const QString& caption) {
-  auto* group = new QGroupBox(caption);
-  group->setObjectName(name);
-  group->setFont(VerdanaFont(8.25, true));
-  Paint(group, SysColor::InactiveBorder);
-  return group;
+QWidget* MakeView(const QString& /*caption*/, QWidget* parent) { return new ReportView(parent); }
+
+constexpr TranslatableText SignGroupCaption = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Egyptian Astrology Sign"));
+
+// A tab page's frame, which fills the page.
+constexpr ControlRow PageGroup(const char* name, TranslatableText caption) {
+  return {.name = name,
+          .kind = ControlKind::Group,
+          .caption = caption,
+          .font = {8.25, true},
+          .background = SysColor::InactiveBorder};
 }
 
-// Usable width of a group for captions that size themselves: all of it, or
-// the span from `left` to `right` (twips).
-QRect GroupBounds(int left = GroupInset, int right = GroupWidth - GroupInset) {
-  return QRect(Twips(left), 0, Twips(right) - Twips(left), 0);
+constexpr std::array<ControlRow, 2> SignPage(const char* picture, const char* view, TranslatableText viewName) {
+  return {{{.name = picture,
+            .kind = ControlKind::Custom,
+            .box = {9360, 480, 1770, 2730},
+            .background = Colour::PictureBackground,
+            .make = MakePicture},
+           {.name = view,
+            .kind = ControlKind::Custom,
+            .box = {120, 240, 9165, 4935},
+            .accessibleName = viewName,
+            .make = MakeView}}};
+}
+constexpr auto UserPage = SignPage("picGod", "RTB", Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your sign report")));
+constexpr auto PartnerPage =
+    SignPage("picPartnerGod", "PartnerRTB", Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your partner's sign report")));
+static_assert(WellFormed(UserPage, PageArea) && WellFormed(PartnerPage, PageArea));
+
+// A caption that sizes itself to its text (AutoSizeLabel): it has a place
+// and a reach rather than a box, so it is not a row of the tables above.
+struct AutoCaption {
+  const char* name;
+  TranslatableText caption{};  // none: shows its own name until a run writes it
+  AutoSizeLabel::Anchor anchor = AutoSizeLabel::Anchor::Left;
+  int left = 0;
+  int top = 0;
+  ControlFont font{};
+  QColor text{};
+  QColor background{};        // an opaque box, a little larger than the text
+  TwipsBox minimum{};         // the design box, the smallest it gets
+  int roomBottom = 0;         // how far down it may wrap (0: no limit)
+  int right = GroupWidth - GroupInset;  // how far right it may reach
+  Qt::Alignment alignment{};  // the kind's own unless given
+  TranslatableText description{};
+};
+
+constexpr AutoCaption SignCaption(const char* name, int left) {
+  // The design box is the smallest it gets; a longer caption widens it about its centre.
+  return {.name = name,
+          .caption = {"Calendar", "The Nile"},
+          .anchor = AutoSizeLabel::Anchor::Centre,
+          .left = left,
+          .top = 3435,
+          .font = {12, true},
+          .text = SignRed,
+          .minimum = {0, 0, 1095, 270}};
+}
+
+constexpr AutoCaption Heading(const char* name, TranslatableText caption, int left, int top,
+                              double points = 11.25) {
+  return {.name = name,
+          .caption = caption,
+          .anchor = AutoSizeLabel::Anchor::Left,
+          .left = left,
+          .top = top,
+          .font = {points, true, true}};
+}
+
+// A value shows its own name until a run writes it, and stays centred where
+// that design caption stood. It owns the room down to the next row of
+// headings. A screen reader reads it as the label's name; its heading says
+// what the value is.
+constexpr AutoCaption Value(const char* name, TranslatableText heading, int left, int top, int roomBottom,
+                            double points, QColor colour = {}) {
+  return {.name = name,
+          .anchor = AutoSizeLabel::Anchor::Centre,
+          .left = left,
+          .top = top,
+          .font = {points, true},
+          .text = colour,
+          .roomBottom = roomBottom,
+          .description = heading};
 }
 
 // A name shares its row with a date: a long name keeps to the left of the
 // date's heading and wraps there rather than running over the date.
-constexpr int NameColumnRight = 7440 - GroupInset;
-
-AutoSizeLabel* Heading(QWidget* group, const QString& name, const QString& caption, int left, int top,
-                       double pointSize) {
-  auto* label = new AutoSizeLabel(caption, group);
-  label->setObjectName(name);
-  label->setFont(VerdanaFont(pointSize, true, true));
-  label->Place(QPoint(Twips(left), Twips(top)), GroupBounds());
-  return label;
+constexpr AutoCaption Name(AutoCaption value) {
+  value.right = 7440 - GroupInset;
+  return value;
 }
 
-// A value label shows its own name until a run writes it, and stays centred
-// where that design caption stood. It owns the room down to the next row of
-// headings (`roomBottom`, twips; 0 for the last row).
-AutoSizeLabel* Value(QWidget* group, const QString& name, int left, int top, int roomBottom, double pointSize,
-                     const QColor& colour = QColor(), QRect bounds = GroupBounds()) {
-  auto* label = new AutoSizeLabel(name, group, AutoSizeLabel::Anchor::Centre);
-  label->setObjectName(name);
-  label->setFont(VerdanaFont(pointSize, true));
-  if (colour.isValid()) Paint(label, QColor(), colour);
-  label->Place(QPoint(Twips(left), Twips(top)), bounds, QSize(), roomBottom > 0 ? Twips(roomBottom) - Twips(top) : 0);
+constexpr TranslatableText YourName = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your Name"));
+constexpr TranslatableText YourDateOfBirth = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your Date Of Birth"));
+constexpr TranslatableText YourSign = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your Egyptian Sign"));
+constexpr TranslatableText PartnerName = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your Partner's Name"));
+constexpr TranslatableText PartnerDateOfBirth = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your Partner's Date Of Birth"));
+constexpr TranslatableText PartnerSign = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Your Partner's Egyptian Sign"));
+constexpr TranslatableText Compatibility = Text(QT_TRANSLATE_NOOP("FrmDisplay", "Compatibility With Your Partner"));
+
+constexpr std::array Summary{
+    Heading("Label2", YourName, 840, 480),
+    Name(Value("lblYourName", YourName, 960, 840, 1080, 9)),
+    Heading("Label3", YourDateOfBirth, 7920, 480),
+    Value("lblYourDateOfBirth", YourDateOfBirth, 8160, 840, 1080, 9),
+    Heading("Label6", YourSign, 4200, 1080),
+    Value("lblYourEgyptianSign", YourSign, 4110, 1440, 2280, 11.25, SignRed),
+    Heading("Label4", PartnerName, 480, 2280),
+    Name(Value("lblYourPartnerName", PartnerName, 720, 2640, 3000, 9)),
+    Heading("Label5", PartnerDateOfBirth, 7440, 2280),
+    Value("lblYourPartnerDateOfBirth", PartnerDateOfBirth, 8055, 2640, 3000, 9),
+    Heading("Label7", PartnerSign, 3720, 3000),
+    Value("lblYourPartnerEgyptianSign", PartnerSign, 3780, 3360, 4080, 11.25, SignRed),
+    [] {
+      AutoCaption heading = Heading("Label8", Compatibility, 3465, 4080, 12);
+      heading.alignment = Qt::AlignHCenter | Qt::AlignTop;
+      return heading;
+    }(),
+    [] {
+      // The verdict, white on an opaque black box.
+      AutoCaption verdict = Value("lblCompatibility", Compatibility, 4695, 4680, 0, 9.75, VerdictText);
+      verdict.background = SysColor::MenuText;
+      return verdict;
+    }(),
+};
+
+AutoSizeLabel* MakeCaption(QWidget* group, const AutoCaption& c) {
+  const QString caption = c.caption.source != nullptr ? c.caption.Text() : QString::fromLatin1(c.name);
+  auto* label = new AutoSizeLabel(caption, group, c.anchor);
+  label->setObjectName(QString::fromLatin1(c.name));
+  label->setFont(VerdanaFont(c.font.points, c.font.bold, c.font.underline));
+  if (c.background.isValid()) label->setContentsMargins(4, 2, 4, 2);
+  if (c.text.isValid() || c.background.isValid()) Paint(label, c.background, c.text);
+  const QRect bounds(Twips(GroupInset), 0, Twips(c.right) - Twips(GroupInset), 0);
+  const QSize minimum = c.minimum.Sized() ? QSize(Twips(c.minimum.width), Twips(c.minimum.height)) : QSize();
+  label->Place(QPoint(Twips(c.left), Twips(c.top)), bounds, minimum,
+               c.roomBottom > 0 ? Twips(c.roomBottom) - Twips(c.top) : 0);
+  if (c.alignment != Qt::Alignment()) label->setAlignment(c.alignment);
+  if (c.description.source != nullptr) label->setAccessibleDescription(c.description.Text());
   return label;
 }
 
@@ -124,172 +275,57 @@ void AddPage(QTabWidget* tabs, QGroupBox* group, const QString& caption) {
 
 }  // namespace
 
-FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
-  SetUpTopLevel(this, QStringLiteral("frmDisplay"));
-
+FrmDisplay::FrmDisplay(QWidget* parent) : TopLevel(QStringLiteral("frmDisplay"), parent) {
   auto* client = new QWidget(this);
-  client->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+  client->setFixedSize(Twips(Client.width), Twips(Client.height));
   Paint(client, WindowBackground);
   setCentralWidget(client);
 
-  // Keyboard order is creation order: Save, Print, the tabs, Back, Exit, then
-  // the pages' pictures and views. (Reordering afterwards with setTabOrder is unreliable
-  // for compound widgets such as the tab control and the views.)
-  BuildTopStrip(client);
-  BuildSavePrintPanel(client);
+  const BuiltControls controls = BuildControls(client, Controls);
+  cmdSave_ = controls.Get<QPushButton>("cmdSave");
+  tabSelect_ = controls.Get<CaptionTabWidget>("tabSelect");
+  connect(cmdSave_, &QPushButton::clicked, this, [this] { SaveReport(RTB_, this); });
+  connect(controls.Get<QPushButton>("cmdPrint"), &QPushButton::clicked, this, [this] { PrintReport(RTB_, this); });
+  connect(controls.Get<QPushButton>("cmExit"), &QPushButton::clicked, this, &QWidget::close);
+  connect(controls.Get<QPushButton>("cmdBack"), &QPushButton::clicked, this, &FrmDisplay::GoBack);
 
-  tabSelect_ = new CaptionTabWidget(client);
-  tabSelect_->setObjectName(QStringLiteral("tabSelect"));
-  tabSelect_->setGeometry(TwipsRect(0, 620, ClientWidth, 5655));
-  tabSelect_->setFont(VerdanaFont(8.25));
-
-  // The bottom strip overlaps the tab control's lower edge and lies above it.
-  BuildBottomStrip(client)->raise();
-
-  AddPage(tabSelect_,
-          BuildSignPage(QStringLiteral("Frame3"), 9705, RTB_, picGod_, lblGodName_, QStringLiteral("RTB"),
-                        QStringLiteral("picGod"), QStringLiteral("lblGodName")),
-          tr("Your Characteristics"));
-  AddPage(tabSelect_,
-          BuildSignPage(QStringLiteral("Frame4"), 9720, PartnerRTB_, picPartnerGod_, lblPartnerGodName_,
-                        QStringLiteral("PartnerRTB"), QStringLiteral("picPartnerGod"),
-                        QStringLiteral("lblPartnerGodName")),
-          tr("Your Partner's Characteristics"));
-  AddPage(tabSelect_, BuildSummaryPage(), tr("Compatibility With Your Partner"));
+  // Each page's frame is made on its own and then put in its page, which
+  // puts it in the tab control.
+  auto* user = static_cast<QGroupBox*>(MakeControl(nullptr, PageGroup("Frame3", SignGroupCaption)));
+  // Each picture is drawn as soon as it is made, before its page's view, the
+  // order the window has always been built in. (Built the other way round,
+  // GCC 12's leak checker loses its way in the thread-local storage at exit.)
+  picGod_ = static_cast<QLabel*>(MakeControl(user, UserPage[0]));
+  ShowPicture(picGod_, DesignPicture);
+  RTB_ = static_cast<ReportView*>(MakeControl(user, UserPage[1]));
+  lblGodName_ = MakeCaption(user, SignCaption("lblGodName", 9705));
+  AddPage(tabSelect_, user, tr("Your Characteristics"));
+  auto* partner = static_cast<QGroupBox*>(MakeControl(nullptr, PageGroup("Frame4", SignGroupCaption)));
+  picPartnerGod_ = static_cast<QLabel*>(MakeControl(partner, PartnerPage[0]));
+  ShowPicture(picPartnerGod_, DesignPicture);
+  PartnerRTB_ = static_cast<ReportView*>(MakeControl(partner, PartnerPage[1]));
+  lblPartnerGodName_ = MakeCaption(partner, SignCaption("lblPartnerGodName", 9720));
+  AddPage(tabSelect_, partner, tr("Your Partner's Characteristics"));
+  auto* summary = static_cast<QGroupBox*>(MakeControl(
+      nullptr,
+      PageGroup("Frame6", Text(QT_TRANSLATE_NOOP("FrmDisplay", "Egyptian Astrology Compatibility Result")))));
+  for (const AutoCaption& caption : Summary) MakeCaption(summary, caption);
+  AddPage(tabSelect_, summary, tr("Compatibility With Your Partner"));
   tabSelect_->setCurrentIndex(2);
-  tabSelect_->setAccessibleName(tr("Report pages"));
   tabSelect_->tabBar()->setAccessibleName(tr("Report pages"));
-  RTB_->setAccessibleName(tr("Your sign report"));
-  PartnerRTB_->setAccessibleName(tr("Your partner's sign report"));
+
+  auto value = [summary](const char* name) { return summary->findChild<AutoSizeLabel*>(QLatin1String(name)); };
+  lblYourName_ = value("lblYourName");
+  lblYourDateOfBirth_ = value("lblYourDateOfBirth");
+  lblYourEgyptianSign_ = value("lblYourEgyptianSign");
+  lblYourPartnerName_ = value("lblYourPartnerName");
+  lblYourPartnerDateOfBirth_ = value("lblYourPartnerDateOfBirth");
+  lblYourPartnerEgyptianSign_ = value("lblYourPartnerEgyptianSign");
+  lblCompatibility_ = value("lblCompatibility");
 
   BuildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   cmdSave_->setFocus();
-}
-
-QFrame* FrmDisplay::BuildTopStrip(QWidget* parent) {
-  QFrame* strip = BlackStrip(parent, QStringLiteral("Frame2"), TwipsRect(0, 0, ClientWidth, 615));
-  auto* link = new LinkLabel(DiscussionBoardText, strip);
-  link->setObjectName(QStringLiteral("Label61"));
-  // Kept inside the strip, equally inset on both sides, so the centred text
-  // is centred on the strip and no line is cut at its edges.
-  link->setGeometry(TwipsRect(120, 135, ClientWidth - 240, 615 - 135));
-  link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  link->setWordWrap(true);
-  link->setFont(VerdanaFont(9, true, true));
-  Paint(link, QColor(), SysColor::InactiveBorder);
-  connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(Page::Home); });
-  return strip;
-}
-
-QGroupBox* FrmDisplay::BuildSignPage(const QString& groupName, int labelLeft, ReportView*& view,
-                                     QLabel*& picture, AutoSizeLabel*& signLabel, const QString& viewName,
-                                     const QString& pictureName, const QString& signLabelName) {
-  QGroupBox* group = Group(groupName, tr("Egyptian Astrology Sign"));
-
-  picture = new QLabel(group);
-  picture->setObjectName(pictureName);
-  picture->setGeometry(TwipsRect(9360, 480, 1770, 2730));
-  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  picture->setAlignment(Qt::AlignCenter);
-  Paint(picture, Colour::PictureBackground);
-  // The pictures are in the keyboard order, so a screen reader announces the
-  // deity; the frame shows where the focus is.
-  picture->setFocusPolicy(Qt::TabFocus);
-  picture->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px solid palette(highlight); }"));
-  ShowPicture(picture, DesignPicture);
-
-  view = new ReportView(group);
-  view->setObjectName(viewName);
-  view->setGeometry(TwipsRect(120, 240, 9165, 4935));
-
-  signLabel = new AutoSizeLabel(QCoreApplication::translate("Calendar", "The Nile"), group, AutoSizeLabel::Anchor::Centre);
-  signLabel->setObjectName(signLabelName);
-  signLabel->setFont(VerdanaFont(12, true));
-  Paint(signLabel, QColor(), SignRed);
-  // The design box is the smallest it gets; a longer caption widens it about its centre.
-  signLabel->Place(QPoint(Twips(labelLeft), Twips(3435)), GroupBounds(), QSize(Twips(1095), Twips(270)));
-  return group;
-}
-
-QGroupBox* FrmDisplay::BuildSummaryPage() {
-  QGroupBox* group = Group(QStringLiteral("Frame6"), tr("Egyptian Astrology Compatibility Result"));
-
-  Heading(group, QStringLiteral("Label2"), tr("Your Name"), 840, 480, 11.25);
-  lblYourName_ = Value(group, QStringLiteral("lblYourName"), 960, 840, 1080, 9, QColor(),
-                       GroupBounds(GroupInset, NameColumnRight));
-  Heading(group, QStringLiteral("Label3"), tr("Your Date Of Birth"), 7920, 480, 11.25);
-  lblYourDateOfBirth_ = Value(group, QStringLiteral("lblYourDateOfBirth"), 8160, 840, 1080, 9);
-  Heading(group, QStringLiteral("Label6"), tr("Your Egyptian Sign"), 4200, 1080, 11.25);
-  lblYourEgyptianSign_ = Value(group, QStringLiteral("lblYourEgyptianSign"), 4110, 1440, 2280, 11.25, SignRed);
-  Heading(group, QStringLiteral("Label4"), tr("Your Partner's Name"), 480, 2280, 11.25);
-  lblYourPartnerName_ = Value(group, QStringLiteral("lblYourPartnerName"), 720, 2640, 3000, 9, QColor(),
-                              GroupBounds(GroupInset, NameColumnRight));
-  Heading(group, QStringLiteral("Label5"), tr("Your Partner's Date Of Birth"), 7440, 2280, 11.25);
-  lblYourPartnerDateOfBirth_ = Value(group, QStringLiteral("lblYourPartnerDateOfBirth"), 8055, 2640, 3000, 9);
-  Heading(group, QStringLiteral("Label7"), tr("Your Partner's Egyptian Sign"), 3720, 3000, 11.25);
-  lblYourPartnerEgyptianSign_ =
-      Value(group, QStringLiteral("lblYourPartnerEgyptianSign"), 3780, 3360, 4080, 11.25, SignRed);
-  Heading(group, QStringLiteral("Label8"), tr("Compatibility With Your Partner"), 3465, 4080, 12)
-      ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-  lblCompatibility_ = new AutoSizeLabel(QStringLiteral("lblCompatibility"), group, AutoSizeLabel::Anchor::Centre);
-  lblCompatibility_->setObjectName(QStringLiteral("lblCompatibility"));
-  lblCompatibility_->setFont(VerdanaFont(9.75, true));
-  lblCompatibility_->setContentsMargins(4, 2, 4, 2);
-  Paint(lblCompatibility_, SysColor::MenuText, VerdictText);
-  lblCompatibility_->Place(QPoint(Twips(4695), Twips(4680)), GroupBounds());
-
-  // A screen reader reads each value as the label's name; its heading says
-  // what the value is.
-  const std::pair<QLabel*, const char*> described[]{
-    {lblYourName_, QT_TR_NOOP("Your Name")},
-    {lblYourDateOfBirth_, QT_TR_NOOP("Your Date Of Birth")},
-    {lblYourEgyptianSign_, QT_TR_NOOP("Your Egyptian Sign")},
-    {lblYourPartnerName_, QT_TR_NOOP("Your Partner's Name")},
-    {lblYourPartnerDateOfBirth_, QT_TR_NOOP("Your Partner's Date Of Birth")},
-    {lblYourPartnerEgyptianSign_, QT_TR_NOOP("Your Partner's Egyptian Sign")},
-    {lblCompatibility_, QT_TR_NOOP("Compatibility With Your Partner")}};
-  for (const auto& [label, heading] : described) label->setAccessibleDescription(tr(heading));
-  return group;
-}
-
-QFrame* FrmDisplay::BuildBottomStrip(QWidget* parent) {
-  QFrame* strip = BlackStrip(parent, QStringLiteral("Frame5"), TwipsRect(0, 6240, ClientWidth, 700));
-  auto* link = new LinkLabel(HomeBusinessText, strip);
-  link->setObjectName(QStringLiteral("Label1"));
-  link->setGeometry(TwipsRect(120, 160, 8295, 495));
-  link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  link->setWordWrap(true);
-  link->setFont(VerdanaFont(8.25, true, true));
-  Paint(link, QColor(), SysColor::InactiveBorder);
-  connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(Page::FullyBranded); });
-
-  const QFont bold = VerdanaFont(8.25, true);
-  cmdBack_ = Button(strip, QStringLiteral("cmdBack"), tr("&Back"), TwipsRect(10200, 240, 930, 345),
-                    bold, Colour::ButtonFace);
-  cmExit_ = Button(strip, QStringLiteral("cmExit"), tr("&Exit"), TwipsRect(9120, 240, 930, 345), bold,
-                   Colour::ButtonFace);
-  connect(cmExit_, &QPushButton::clicked, this, &QWidget::close);
-  connect(cmdBack_, &QPushButton::clicked, this, &FrmDisplay::GoBack);
-  return strip;
-}
-
-QFrame* FrmDisplay::BuildSavePrintPanel(QWidget* parent) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(QStringLiteral("Frame1"));
-  panel->setGeometry(TwipsRect(4800, 7320, 4530, 930));
-  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Paint(panel, WindowBackground);
-
-  const QFont font = SansSerifFont(8.25);
-  cmdSave_ = Button(panel, QStringLiteral("cmdSave"), tr("&Save"), TwipsRect(360, 360, 1125, 345), font,
-                    SavePrintFace);
-  cmdPrint_ = Button(panel, QStringLiteral("cmdPrint"), tr("&Print"), TwipsRect(1680, 360, 1125, 345),
-                     font, SavePrintFace);
-  connect(cmdSave_, &QPushButton::clicked, this, [this] { SaveReport(RTB_, this); });
-  connect(cmdPrint_, &QPushButton::clicked, this, [this] { PrintReport(RTB_, this); });
-  return panel;
 }
 
 void FrmDisplay::BuildMenus() {
@@ -344,16 +380,6 @@ void FrmDisplay::ShowReading(const Reading& reading) {
 
 void FrmDisplay::GoBack() { emit backRequested(); }
 
-void FrmDisplay::showEvent(QShowEvent* event) {
-  if (!placed_) {
-    placed_ = true;
-    PlaceOnScreen(this);
-    cmdSave_->setFocus();
-  }
-  QMainWindow::showEvent(event);
-}
+void FrmDisplay::FirstShowing() { cmdSave_->setFocus(); }
 
-void FrmDisplay::closeEvent(QCloseEvent* event) {
-  emit unloading();
-  event->accept();
-}
+void FrmDisplay::Unloading() { emit unloading(); }

@@ -1,18 +1,15 @@
 #include "web/frmfarewell.h"
 
-#include "ui/linklabel.h"
+#include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/messages.h"
 #include "ui/pages.h"
 #include "ui/translation.h"
-#include "ui/window.h"
 #include "version.h"
 #include "web/referral.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,17 +66,10 @@ QString OtherProgramsText() {
   return Translated(OtherProgramsFirst) + gap + Translated(OtherProgramsSecond);
 }
 
-const QColor DarkBlue{0, 0, 128};
-const QColor CheckBlue{0, 0, 192};
-const QColor Yellow{255, 255, 0};
-const QColor White{255, 255, 255};
-
-QGroupBox* MakeFrame(const QString& caption, QWidget* parent) {
-  auto* frame = new QGroupBox(caption, parent);
-  Paint(frame, DarkBlue, White);
-  frame->setFont(VerdanaFont(9.75, true));
-  return frame;
-}
+constexpr QColor DarkBlue{0, 0, 128};
+constexpr QColor CheckBlue{0, 0, 192};
+constexpr QColor Yellow{255, 255, 0};
+constexpr QColor White{255, 255, 255};
 
 // A message box that takes pasted and dropped text only up to its limit.
 class MessageEdit : public QPlainTextEdit {
@@ -95,13 +85,132 @@ class MessageEdit : public QPlainTextEdit {
   }
 };
 
-QLineEdit* MakeBox(const QString& text, QWidget* parent) {
-  auto* box = new QLineEdit(text, parent);
-  box->setMaxLength(FrmFarewell::BoxLengthLimit);
-  Paint(box, White, Colour::Black);  // not the frame's blue
-  box->setFont(VerdanaFont(8.25));
+QWidget* MakeMessageBox(const QString& /*caption*/, QWidget* parent) {
+  auto* box = new MessageEdit(parent);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setTabChangesFocus(true);
+  // Wrapping one pasted megabyte-long line takes minutes; unwrapped it is
+  // laid out at once, and the box lies out of sight anyway.
+  box->setLineWrapMode(QPlainTextEdit::NoWrap);
+  box->setPlainText(InitialMessage);
   return box;
 }
+
+constexpr TwipsBox Client{0, 0, 11115, 4725};
+
+constexpr TranslatableText Text(const char* source) { return {"FrmFarewell", source}; }
+
+// A frame: white bold caption on dark blue.
+constexpr ControlRow Frame(const char* name, TwipsBox box, TranslatableText caption) {
+  return {.name = name,
+          .kind = ControlKind::Group,
+          .box = box,
+          .caption = caption,
+          .font = {9.75, true},
+          .background = DarkBlue,
+          .text = White};
+}
+
+// A text box of the refer-a-friend form, black on white (not the frame's blue).
+constexpr ControlRow FormBox(const char* name, TwipsBox box, TranslatableText placeholder,
+                             TranslatableText accessibleName) {
+  return {.name = name,
+          .kind = ControlKind::Box,
+          .container = "Frame2",
+          .box = box,
+          .caption = placeholder,
+          .font = {8.25},
+          .background = White,
+          .text = Colour::Black,
+          .maxLength = FrmFarewell::BoxLengthLimit,
+          .accessibleName = accessibleName};
+}
+
+// Text is the window's Verdana 8.25 pt where a row names no font. The boxes
+// show their purpose only until the user types, so each keeps a name for
+// screen readers.
+constexpr std::array Controls{
+    ControlRow{.name = "cmdClose",
+               .kind = ControlKind::Button,
+               .box = {6000, 2760, 1245, 375},
+               .caption = Text(QT_TRANSLATE_NOOP("FrmFarewell", "E&xit"))},
+    ControlRow{.name = "Check1",
+               .kind = ControlKind::CheckBox,
+               .box = {30, 2040, 7185, 555},
+               .caption = Text(QT_TRANSLATE_NOOP(
+                   "FrmFarewell", "Yes! Take me to the Orlenda Discussion Board now, I want to support it.")),
+               .text = CheckBlue,
+               .look = ControlLook::HandCursor},
+    ControlRow{.name = "picFarewellIcon",
+               .kind = ControlKind::Icon,
+               .box = {360, 120, 540, 540},
+               .background = SysColor::Window,
+               .accessibleName = Verbatim(AppTitle)},
+    ControlRow{.name = "lblFarewellCaption",
+               .kind = ControlKind::Label,
+               .box = {1080, 240},
+               .caption = Verbatim(WindowTitle),
+               .font = {.points = 18, .classic = true}},
+    // The promotion, chosen at load.
+    ControlRow{.name = "Label2",
+               .kind = ControlKind::Label,
+               .box = {120, 840, 6975, 1095},
+               .font = {9.75, true},
+               .background = White,
+               .text = Colour::Black,
+               .alignment = Qt::AlignLeft | Qt::AlignTop,
+               .look = ControlLook::Wrap},
+    Frame("Frame2", {120, 3240, 7065, 1455}, Text(QT_TRANSLATE_NOOP("FrmFarewell", "Refer A Friend"))),
+    FormBox("txtName", {85, 360, 3375, 285}, Placeholder::Name,
+            Text(QT_TRANSLATE_NOOP("FrmFarewell", "Your name"))),
+    ControlRow{.name = "cmdSubmit",
+               .kind = ControlKind::Button,
+               .container = "Frame2",
+               .box = {1920, 1080, 3375, 285},
+               .caption = Text(QT_TRANSLATE_NOOP("FrmFarewell", "Refer A Friend &Now")),
+               .font = {8.25, true},
+               .background = SysColor::InactiveBorder,
+               .text = Colour::Black,  // not the frame's blue
+               .accessibleDescription =
+                   Text(QT_TRANSLATE_NOOP("FrmFarewell", "Opens the refer-a-friend page with these details"))},
+    FormBox("txtEmail", {3600, 360, 3375, 285}, Placeholder::Email,
+            Text(QT_TRANSLATE_NOOP("FrmFarewell", "Your email address"))),
+    FormBox("txtFriendEmail", {3600, 720, 3375, 285}, Placeholder::FriendEmail,
+            Text(QT_TRANSLATE_NOOP("FrmFarewell", "Friend's email address"))),
+    FormBox("txtFriendName", {85, 720, 3375, 285}, Placeholder::FriendName,
+            Text(QT_TRANSLATE_NOOP("FrmFarewell", "Friend's name"))),
+    // Lies below the frame's bottom edge, so it is never seen; it still takes
+    // the focus by Tab and its first text is what the page receives.
+    ControlRow{.name = "txtMessage",
+               .kind = ControlKind::Custom,
+               .container = "Frame2",
+               .box = {4800, 3600, 1815, 495},
+               .font = {8.25},
+               .background = White,
+               .text = Colour::Black,
+               .look = ControlLook::Overhangs,
+               .accessibleName = Text(QT_TRANSLATE_NOOP("FrmFarewell", "Your message")),
+               .make = MakeMessageBox},
+    Frame("Frame6", {7320, 120, 3735, 4575}, Text(QT_TRANSLATE_NOOP("FrmFarewell", "Download Orlenda Softwares"))),
+    // The other programs' advert, in the language's paragraphs.
+    ControlRow{.name = "Label3",
+               .kind = ControlKind::Label,
+               .container = "Frame6",
+               .box = {120, 360, 3495, 3855},
+               .font = {9},
+               .text = White,
+               .alignment = Qt::AlignLeft | Qt::AlignTop,
+               .look = ControlLook::Wrap | ControlLook::PlainText},
+    ControlRow{.name = "lblGoToHome",
+               .kind = ControlKind::Link,
+               .container = "Frame6",
+               .box = {75, 4250, 3585, 210},
+               .caption = Text(QT_TRANSLATE_NOOP("FrmFarewell", "Click Here To Visit Orlenda Softwares")),
+               .font = {9, true, true},
+               .text = Yellow,
+               .page = &Page::OrlendaSoftwares},
+};
+static_assert(WellFormed(Controls, Client));
 }  // namespace
 
 QString FrmFarewell::PromotionText(int index) {
@@ -113,158 +222,54 @@ int FrmFarewell::PromotionIndex(double r) {
   return qBound(0, index, PromotionCount - 1);
 }
 
-FrmFarewell::FrmFarewell(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
-  SetUpTopLevel(this, QStringLiteral("frmFarewell"));
+FrmFarewell::FrmFarewell(QWidget* parent)
+    : TopLevel(QStringLiteral("frmFarewell"), parent, Qt::Window | Qt::WindowStaysOnTopHint) {
   // Always on top, but never steals the focus from what the user is doing.
   setAttribute(Qt::WA_ShowWithoutActivating);
 
-  setFont(VerdanaFont(8.25));
+  setFont(VerdanaFont(WindowTextPoints));
   Paint(this, White, Colour::Black);
-  setFixedSize(Twips(11115), Twips(4725));
-  BuildControls();
+  setFixedSize(Twips(Client.width), Twips(Client.height));
+  const BuiltControls controls = BuildControls(this, Controls);
+  cmdClose_ = controls.Get<QPushButton>("cmdClose");
+  Check1_ = controls.Get<QCheckBox>("Check1");
+  txtName_ = controls.Get<QLineEdit>("txtName");
+  txtEmail_ = controls.Get<QLineEdit>("txtEmail");
+  txtFriendEmail_ = controls.Get<QLineEdit>("txtFriendEmail");
+  txtFriendName_ = controls.Get<QLineEdit>("txtFriendName");
+  txtMessage_ = controls.Get<QPlainTextEdit>("txtMessage");
+  SetKeyboardOrder(controls, {"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
+                              "txtFriendName", "txtMessage"});
 
-  Label2->setText(PromotionText(PromotionIndex(QRandomGenerator::global()->generateDouble())));
-
-  PlaceOnScreen(this);
-}
-
-void FrmFarewell::BuildControls() {
-  cmdClose = new QPushButton(tr("E&xit"), this);
-  cmdClose->setObjectName(QStringLiteral("cmdClose"));
-  cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
-  connect(cmdClose, &QPushButton::clicked, this, &FrmFarewell::endRequested);
-
-  Check1 = new QCheckBox(tr("Yes! Take me to the Orlenda Discussion Board now, I want to support it."),
-                         this);
-  Check1->setObjectName(QStringLiteral("Check1"));
-  Check1->setGeometry(TwipsRect(30, 2040, 7185, 555));
-  Paint(Check1, QColor(), CheckBlue);
-  Check1->setCursor(Qt::PointingHandCursor);
-  connect(Check1, &QCheckBox::toggled, this, &FrmFarewell::Check1Toggled);
-
-  picFarewellIcon = new QLabel(this);
-  picFarewellIcon->setObjectName(QStringLiteral("picFarewellIcon"));
-  picFarewellIcon->setGeometry(TwipsRect(360, 120, 540, 540));
-  Paint(picFarewellIcon, SysColor::Window);
-  picFarewellIcon->setAlignment(Qt::AlignCenter);
-  picFarewellIcon->setPixmap(ProgramIconPixmap(picFarewellIcon->size(), devicePixelRatioF()));
-
-  lblFarewellCaption = new QLabel(QString::fromLatin1(WindowTitle), this);
-  lblFarewellCaption->setObjectName(QStringLiteral("lblFarewellCaption"));
-  lblFarewellCaption->setFont(SansSerifFont(18));
-  lblFarewellCaption->move(Twips(1080), Twips(240));
-  lblFarewellCaption->adjustSize();
-
-  Label2 = new QLabel(this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
-  Label2->setFont(VerdanaFont(9.75, true));
-  Label2->setWordWrap(true);
-  Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Paint(Label2, White, Colour::Black);
-
-  Frame2 = MakeFrame(tr("Refer A Friend"), this);
-  Frame2->setObjectName(QStringLiteral("Frame2"));
-  Frame2->setGeometry(TwipsRect(120, 3240, 7065, 1455));
-
-  txtName = MakeBox(Placeholder::Name, Frame2);
-  txtName->setObjectName(QStringLiteral("txtName"));
-  txtName->setGeometry(TwipsRect(85, 360, 3375, 285));
-
-  cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
-  cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-  cmdSubmit->setGeometry(TwipsRect(1920, 1080, 3375, 285));
-  cmdSubmit->setFont(VerdanaFont(8.25, true));
-  Paint(cmdSubmit, SysColor::InactiveBorder, Colour::Black);  // not the frame's blue
-  connect(cmdSubmit, &QPushButton::clicked, this, &FrmFarewell::SubmitReferral);
-
-  txtEmail = MakeBox(Placeholder::Email, Frame2);
-  txtEmail->setObjectName(QStringLiteral("txtEmail"));
-  txtEmail->setGeometry(TwipsRect(3600, 360, 3375, 285));
-
-  txtFriendEmail = MakeBox(Placeholder::FriendEmail, Frame2);
-  txtFriendEmail->setObjectName(QStringLiteral("txtFriendEmail"));
-  txtFriendEmail->setGeometry(TwipsRect(3600, 720, 3375, 285));
-
-  txtFriendName = MakeBox(Placeholder::FriendName, Frame2);
-  txtFriendName->setObjectName(QStringLiteral("txtFriendName"));
-  txtFriendName->setGeometry(TwipsRect(85, 720, 3375, 285));
-
-  // Lies below the frame's bottom edge, so it is never seen; it still takes
-  // the focus by Tab and its first text is what the page receives.
-  txtMessage = new MessageEdit(Frame2);
-  txtMessage->setObjectName(QStringLiteral("txtMessage"));
-  txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
-  txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtMessage->setTabChangesFocus(true);
-  // Wrapping one pasted megabyte-long line takes minutes; unwrapped it is
-  // laid out at once, and the box lies out of sight anyway.
-  txtMessage->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Paint(txtMessage, White, Colour::Black);
-  txtMessage->setFont(VerdanaFont(8.25));
-  txtMessage->setPlainText(InitialMessage);
-
-  Frame6 = MakeFrame(tr("Download Orlenda Softwares"), this);
-  Frame6->setObjectName(QStringLiteral("Frame6"));
-  Frame6->setGeometry(TwipsRect(7320, 120, 3735, 4575));
-
-  Label3 = new QLabel(OtherProgramsText(), Frame6);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
-  Label3->setFont(VerdanaFont(9));
-  Label3->setWordWrap(true);
-  Label3->setTextFormat(Qt::PlainText);
-  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Paint(Label3, QColor(), White);
-
-  lblGoToHome = new LinkLabel(tr("Click Here To Visit Orlenda Softwares"), Frame6);
-  lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-  lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
-  lblGoToHome->setFont(VerdanaFont(9, true, true));
-  Paint(lblGoToHome, QColor(), Yellow);
-  connect(lblGoToHome, &LinkLabel::clicked, this, [] { OpenWebPage(Page::OrlendaSoftwares); });
-
-  QWidget::setTabOrder(cmdClose, Check1);
-  QWidget::setTabOrder(Check1, txtName);
-  QWidget::setTabOrder(txtName, cmdSubmit);
-  QWidget::setTabOrder(cmdSubmit, txtEmail);
-  QWidget::setTabOrder(txtEmail, txtFriendEmail);
-  QWidget::setTabOrder(txtFriendEmail, txtFriendName);
-  QWidget::setTabOrder(txtFriendName, txtMessage);
-
-  // The boxes show their purpose only until the user types, so each keeps a
-  // name for screen readers.
-  txtName->setAccessibleName(tr("Your name"));
-  txtEmail->setAccessibleName(tr("Your email address"));
-  txtFriendEmail->setAccessibleName(tr("Friend's email address"));
-  txtFriendName->setAccessibleName(tr("Friend's name"));
-  txtMessage->setAccessibleName(tr("Your message"));
-  cmdSubmit->setAccessibleDescription(tr("Opens the refer-a-friend page with these details"));
-  picFarewellIcon->setAccessibleName(QString::fromLatin1(AppTitle));
-
-  for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
-                       static_cast<QWidget*>(txtFriendEmail), static_cast<QWidget*>(txtFriendName),
-                       static_cast<QWidget*>(txtMessage)})
+  connect(cmdClose_, &QPushButton::clicked, this, &FrmFarewell::endRequested);
+  connect(Check1_, &QCheckBox::toggled, this, &FrmFarewell::Check1Toggled);
+  connect(controls.Get<QPushButton>("cmdSubmit"), &QPushButton::clicked, this, &FrmFarewell::SubmitReferral);
+  for (QWidget* box : {static_cast<QWidget*>(txtName_), static_cast<QWidget*>(txtEmail_),
+                       static_cast<QWidget*>(txtFriendEmail_), static_cast<QWidget*>(txtFriendName_),
+                       static_cast<QWidget*>(txtMessage_)})
     box->installEventFilter(this);
+
+  controls.Get<QLabel>("Label3")->setText(OtherProgramsText());
+  controls.Get<QLabel>("Label2")->setText(PromotionText(PromotionIndex(QRandomGenerator::global()->generateDouble())));
 }
 
 void FrmFarewell::Check1Toggled(bool ticked) {
   // Unticking raises this handler again, with ticked false: nothing then.
   if (!ticked) return;
-  Check1->setChecked(false);
+  Check1_->setChecked(false);
   OpenWebPage(Page::Home);
 }
 
 QString FrmFarewell::MessageText() const {
   // The editor keeps line breaks as bare LF; the page has always had CR LF.
-  QString text = txtMessage->toPlainText();
+  QString text = txtMessage_->toPlainText();
   text.replace(u'\n', QStringLiteral("\r\n"));
   return text;
 }
 
 ReferralValues FrmFarewell::ReferralFromBoxes() const {
-  return {TrimBlanks(txtName->text()), TrimBlanks(txtEmail->text()), TrimBlanks(MessageText()),
-          TrimBlanks(txtFriendName->text()), TrimBlanks(txtFriendEmail->text())};
+  return {TrimBlanks(txtName_->text()), TrimBlanks(txtEmail_->text()), TrimBlanks(MessageText()),
+          TrimBlanks(txtFriendName_->text()), TrimBlanks(txtFriendEmail_->text())};
 }
 
 void FrmFarewell::SubmitReferral() {
@@ -277,29 +282,29 @@ void FrmFarewell::SubmitReferral() {
 }
 
 QString FrmFarewell::PlaceholderOf(QObject* box) const {
-  if (box == txtName) return Placeholder::Name;
-  if (box == txtEmail) return Placeholder::Email;
-  if (box == txtMessage) return Placeholder::Message;
-  if (box == txtFriendName) return Placeholder::FriendName;
+  if (box == txtName_) return Placeholder::Name;
+  if (box == txtEmail_) return Placeholder::Email;
+  if (box == txtMessage_) return Placeholder::Message;
+  if (box == txtFriendName_) return Placeholder::FriendName;
   return Placeholder::FriendEmail;
 }
 
 QString FrmFarewell::BoxText(QObject* box) const {
-  if (box == txtMessage) return MessageText();
+  if (box == txtMessage_) return MessageText();
   return static_cast<QLineEdit*>(box)->text();
 }
 
 void FrmFarewell::SetBoxText(QObject* box, const QString& text) {
-  if (box == txtMessage)
-    txtMessage->setPlainText(text);
+  if (box == txtMessage_)
+    txtMessage_->setPlainText(text);
   else
     static_cast<QLineEdit*>(box)->setText(text);
 }
 
 void FrmFarewell::showEvent(QShowEvent* event) {
   // Whenever it appears, Exit holds the focus, wherever it was left.
-  cmdClose->setFocus(Qt::OtherFocusReason);
-  QWidget::showEvent(event);
+  cmdClose_->setFocus(Qt::OtherFocusReason);
+  TopLevel::showEvent(event);
 }
 
 bool FrmFarewell::event(QEvent* event) {
@@ -341,7 +346,7 @@ bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::KeyPress:
-      if ((watched == txtEmail || watched == txtFriendEmail) &&
+      if ((watched == txtEmail_ || watched == txtFriendEmail_) &&
           static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
         auto* box = static_cast<QLineEdit*>(watched);
         Messages::Error(this, tr("Email Address Cannot Contain Space"));
@@ -355,7 +360,4 @@ bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void FrmFarewell::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit endRequested();
-}
+void FrmFarewell::Unloading() { emit endRequested(); }

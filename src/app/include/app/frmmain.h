@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/reading.h"
+#include "ui/toplevel.h"
 
 #include <QMainWindow>
 
@@ -10,7 +11,7 @@ class QLineEdit;
 
 // The input window: both names, both birth dates, and the button that runs
 // the compatibility command.
-class FrmMain : public QMainWindow {
+class FrmMain : public TopLevel<QMainWindow> {
   Q_OBJECT
  public:
   explicit FrmMain(QWidget* parent = nullptr);
@@ -38,14 +39,11 @@ class FrmMain : public QMainWindow {
   void unloading();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  void Unloading() override;
 
  private:
   void BuildMenu();
-  void BuildControls();
   void FillLists();
-  void SetTabOrder();
   void RequestCompute();
 
   QLineEdit* txtName_ = nullptr;
@@ -56,6 +54,4 @@ class FrmMain : public QMainWindow {
   QComboBox* cmbPartnerDate_ = nullptr;
   QComboBox* cmbPartnerMonth_ = nullptr;
   QComboBox* cmbPartnerYear_ = nullptr;
-  QWidget* command1_ = nullptr;
-  bool placed_ = false;
 };

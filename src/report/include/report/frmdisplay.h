@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ui/toplevel.h"
+
 #include <QMainWindow>
 
 class AutoSizeLabel;
 class CaptionTabWidget;
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class ReportView;
@@ -14,7 +14,7 @@ struct Reading;
 // The report window: the user's sign, the partner's sign and the summary on
 // three tabs. It shows a Reading and offers saving and printing; whatever
 // else the user asks for (back, exit, the about box) it says by signal.
-class FrmDisplay : public QMainWindow {
+class FrmDisplay : public TopLevel<QMainWindow> {
   Q_OBJECT
  public:
   explicit FrmDisplay(QWidget* parent = nullptr);
@@ -39,17 +39,10 @@ class FrmDisplay : public QMainWindow {
   void unloading();
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  void FirstShowing() override;
+  void Unloading() override;
 
  private:
-  QFrame* BuildTopStrip(QWidget* parent);
-  QGroupBox* BuildSignPage(const QString& groupName, int labelLeft, ReportView*& view, QLabel*& picture,
-                           AutoSizeLabel*& signLabel, const QString& viewName, const QString& pictureName,
-                           const QString& signLabelName);
-  QGroupBox* BuildSummaryPage();
-  QFrame* BuildBottomStrip(QWidget* parent);
-  QFrame* BuildSavePrintPanel(QWidget* parent);
   void BuildMenus();
 
   CaptionTabWidget* tabSelect_ = nullptr;
@@ -67,8 +60,4 @@ class FrmDisplay : public QMainWindow {
   AutoSizeLabel* lblYourPartnerDateOfBirth_ = nullptr;
   AutoSizeLabel* lblYourPartnerEgyptianSign_ = nullptr;
   QPushButton* cmdSave_ = nullptr;
-  QPushButton* cmdPrint_ = nullptr;
-  QPushButton* cmdBack_ = nullptr;
-  QPushButton* cmExit_ = nullptr;
-  bool placed_ = false;
 };

@@ -10,25 +10,25 @@ class QWidget;
 // Layout is designed in twips (1/1440 inch); 15 twips make one
 // device-independent pixel, and Qt scales those to the screen.
 constexpr int Twips(int twips) { return (twips + 7) / 15; }
-inline QRect TwipsRect(int left, int top, int width, int height) {
+constexpr QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
 }
 
 // Classic Windows system colours the windows were designed with.
 namespace SysColor {
-inline const QColor Menu{212, 208, 200};            // 4
-inline const QColor Window{255, 255, 255};          // 5
-inline const QColor MenuText{0, 0, 0};              // 7
-inline const QColor InactiveBorder{212, 208, 200};  // 11
-inline const QColor Highlight{0, 0, 128};           // 13, a selection
-inline const QColor HighlightText{255, 255, 255};   // 14
+inline constexpr QColor Menu{212, 208, 200};            // 4
+inline constexpr QColor Window{255, 255, 255};          // 5
+inline constexpr QColor MenuText{0, 0, 0};              // 7
+inline constexpr QColor InactiveBorder{212, 208, 200};  // 11
+inline constexpr QColor Highlight{0, 0, 128};           // 13, a selection
+inline constexpr QColor HighlightText{255, 255, 255};   // 14
 }  // namespace SysColor
 
 // The program's own colours, each named once for every window.
 namespace Colour {
-inline const QColor Black{0, 0, 0};
-inline const QColor ButtonFace{192, 192, 192};
-inline const QColor PictureBackground{228, 226, 216};  // behind every deity picture, drawn or not
+inline constexpr QColor Black{0, 0, 0};
+inline constexpr QColor ButtonFace{192, 192, 192};
+inline constexpr QColor PictureBackground{228, 226, 216};  // behind every deity picture, drawn or not
 }  // namespace Colour
 
 // The windows' text size wherever a control does not name another.

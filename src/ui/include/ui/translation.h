@@ -22,10 +22,14 @@ bool IsLanguageLetter(char16_t code);
 
 // A text kept in a constant, read in the program's language. Constants are
 // made before any translation is loaded, so they hold the source text and
-// translate whenever they are read.
+// translate whenever they are read. One with no context is shown as it
+// stands (a name, the version); one with no source is no text.
 struct TranslatableText {
-  const char* context;
-  const char* source;
-  QString Text() const { return QCoreApplication::translate(context, source); }
+  const char* context = nullptr;
+  const char* source = nullptr;
+  QString Text() const {
+    if (source == nullptr) return {};
+    return context != nullptr ? QCoreApplication::translate(context, source) : QString::fromUtf8(source);
+  }
   operator QString() const { return Text(); }  // implicit: it reads as the text it is
 };

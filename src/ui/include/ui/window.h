@@ -17,9 +17,10 @@ QIcon ProgramIcon();
 // device-independent pixels, as many device pixels as that screen shows.
 QPixmap ProgramIconPixmap(QSize logical, qreal devicePixelRatio);
 
-// What every top-level window of the program starts with: its name, the
-// program's title and icon, deletion when it is unloaded (closed), and no
-// maximise button, as every layout is drawn for one size.
+// What every top-level window of the program starts with, through its base
+// (TopLevel, ui/toplevel.h): its name, the program's title and icon,
+// deletion when it is unloaded (closed), and no maximise button, as every
+// layout is drawn for one size.
 void SetUpTopLevel(QWidget* window, const QString& objectName);
 
 // Where a window's frame of `frame` size goes in `available`: centred on

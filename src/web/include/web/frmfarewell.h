@@ -1,11 +1,10 @@
 #pragma once
 
+#include "ui/toplevel.h"
+
 #include <QWidget>
 
-class LinkLabel;
 class QCheckBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -13,7 +12,7 @@ struct ReferralValues;
 
 // Shown when a working window is closed: a promotion, two links and the
 // refer-a-friend form. Closing it ends the program.
-class FrmFarewell : public QWidget {
+class FrmFarewell : public TopLevel<QWidget> {
   Q_OBJECT
  public:
   explicit FrmFarewell(QWidget* parent = nullptr);
@@ -43,32 +42,23 @@ class FrmFarewell : public QWidget {
   void endRequested();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void Unloading() override;
 
  private:
-  void BuildControls();
   void Check1Toggled(bool ticked);
   void PassActivationOn();
   QString PlaceholderOf(QObject* box) const;
   QString BoxText(QObject* box) const;
   void SetBoxText(QObject* box, const QString& text);
 
-  QPushButton* cmdClose = nullptr;
-  QCheckBox* Check1 = nullptr;
-  QLabel* picFarewellIcon = nullptr;
-  QLabel* lblFarewellCaption = nullptr;
-  QLabel* Label2 = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  QLineEdit* txtName = nullptr;
-  QPushButton* cmdSubmit = nullptr;
-  QLineEdit* txtEmail = nullptr;
-  QLineEdit* txtFriendEmail = nullptr;
-  QLineEdit* txtFriendName = nullptr;
-  QPlainTextEdit* txtMessage = nullptr;
-  QGroupBox* Frame6 = nullptr;
-  QLabel* Label3 = nullptr;
-  LinkLabel* lblGoToHome = nullptr;
+  QPushButton* cmdClose_ = nullptr;
+  QCheckBox* Check1_ = nullptr;
+  QLineEdit* txtName_ = nullptr;
+  QLineEdit* txtEmail_ = nullptr;
+  QLineEdit* txtFriendEmail_ = nullptr;
+  QLineEdit* txtFriendName_ = nullptr;
+  QPlainTextEdit* txtMessage_ = nullptr;
 };
