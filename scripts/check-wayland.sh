@@ -14,7 +14,9 @@ build="$(cd "${1:-$src/build/default}" && pwd)"
 for tool in weston weston-screenshooter timeout; do
   command -v "$tool" >/dev/null || { echo "check-wayland: $tool is missing (scripts/install-deps.sh wayland)" >&2; exit 1; }
 done
-[ -x "$build/tests/waylandcheck" ] || { echo "check-wayland: $build/tests/waylandcheck is not built" >&2; exit 1; }
+for built in tests/waylandcheck tests/libscarabine_driver.so src/scarabine; do
+  [ -e "$build/$built" ] || { echo "check-wayland: $build/$built is not built" >&2; exit 1; }
+done
 
 runtime="$(mktemp -d)"
 chmod 700 "$runtime"
@@ -48,7 +50,8 @@ sleep 1  # the panel
 
 rc=0
 env -u DISPLAY -u QT_SCALE_FACTOR XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
-  QT_IM_MODULE=none XDG_CONFIG_HOME="$runtime/config" LANG=C.UTF-8 LC_ALL=C.UTF-8 SCARABINE_EXE="$build/tests/scripted/scarabine" \
+  QT_IM_MODULE=none XDG_CONFIG_HOME="$runtime/config" LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+  SCARABINE_EXE="$build/src/scarabine" SCARABINE_DRIVER="$build/tests/libscarabine_driver.so" \
   "$build/tests/waylandcheck" || rc=$?
 if [ "$rc" -ne 0 ]; then
   echo "check-wayland: failed; weston's log:" >&2

@@ -17,8 +17,9 @@ int main(int argc, char* argv[]) {
   PlatformChoice platform;
   QApplication app(argc, argv);
   platform.Forget();
-  InstallWindowLook();
+  // The language first: the window look's fonts are the language's.
   InstallTranslators(QLocale::system());
+  InstallWindowLook();
   // Wayland compositors match the window to its launcher by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
   if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) return *status;

@@ -75,12 +75,6 @@ class TestCalendar : public QObject {
     QCOMPARE(QString::fromLatin1(match->caption.data(), qsizetype(match->caption.size())), caption);
   }
 
-  // Both spellings belong to one sign and its picture.
-  void bastetHasPictureThree() {
-    QCOMPARE(Find(6, 19)->sign, Bastet);
-    QCOMPARE(PictureIndex(Bastet), 3);
-  }
-
   void refusedDatesHaveNoSign_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");

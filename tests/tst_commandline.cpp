@@ -1,3 +1,4 @@
+#include "support/driven.h"
 #include "version.h"
 
 #include <QDir>
@@ -8,7 +9,7 @@
 
 // Runs the real program with each command line while a first copy holds the
 // instance lock: what only prints must print even then, and only a plain
-// start meets the running copy.
+// start meets the running copy (whose box the preloaded driver reports).
 class TestCommandLine : public QObject {
   Q_OBJECT
  private:
@@ -21,7 +22,7 @@ class TestCommandLine : public QObject {
 
   // windowSystem false: a text console, where opening a window would fail.
   QProcessEnvironment Environment(bool windowSystem) const {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = DrivenEnvironment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), windowSystem ? QStringLiteral("offscreen") : QStringLiteral("xcb"));

@@ -156,53 +156,6 @@ class TestRoad : public QObject {
       QCOMPARE(farewell->findChild<QLineEdit*>(QLatin1String(box))->text(), placeholder);
   }
 
-  void verdictFollowsTheDirectedTable_data() {
-    QTest::addColumn<int>("userDay");
-    QTest::addColumn<int>("userMonth");
-    QTest::addColumn<int>("partnerDay");
-    QTest::addColumn<int>("partnerMonth");
-    QTest::addColumn<QString>("verdict");
-    QTest::addRow("start-up dates: The Nile with The Nile") << 1 << 1 << 1 << 1 << "You both are not very compatible";
-    QTest::addRow("Amon-Ra user, Horus partner") << 8 << 1 << 20 << 4 << "You both are very highly compatible";
-    QTest::addRow("Horus user, Amon-Ra partner") << 20 << 4 << 8 << 1 << "You both are not very compatible";
-    QTest::addRow("Anubis user, 20 October Isis partner") << 10 << 5 << 20 << 10 << "You both are very highly compatible";
-    QTest::addRow("Sekhmet user, 23 September Bastet") << 1 << 8 << 23 << 9 << "You both are very highly compatible";
-  }
-  void verdictFollowsTheDirectedTable() {
-    QFETCH(int, userDay);
-    QFETCH(int, userMonth);
-    QFETCH(int, partnerDay);
-    QFETCH(int, partnerMonth);
-    QFETCH(QString, verdict);
-    Enter({"a", userDay, userMonth, 1950}, {"b", partnerDay, partnerMonth, 1950});
-    PressCompute();
-    FrmDisplay* report = Windows::ReportIfLoaded();
-    QVERIFY(report);
-    QCOMPARE(LabelText(report, "lblCompatibility"), verdict);
-  }
-
-  void refusedInputLeavesTheReportWindowUnloaded_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<QString>("message");
-    QTest::addRow("empty name") << "" << 1 << 1 << "Please Enter Your Name!";
-    QTest::addRow("31 April") << "ann" << 31 << 4 << "Please Enter Your Correct Date Of Birth !";
-    QTest::addRow("30 February") << "ann" << 30 << 2 << "Please Enter Your Correct Date Of Birth !";
-  }
-  void refusedInputLeavesTheReportWindowUnloaded() {
-    QFETCH(QString, name);
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QFETCH(QString, message);
-    Enter({name, day, month, 1950}, {"bob", 1, 1, 1950});
-    PressCompute();
-    QVERIFY(Windows::ReportIfLoaded() == nullptr);
-    QVERIFY(input->isVisible());
-    QCOMPARE(Messages::Recorded().size(), 1);
-    QCOMPARE(Messages::Recorded().first().text, message);
-  }
-
   void theYearChangesOnlyTheDateLabels() {
     Enter({"ann", 5, 10, 1900}, {"bob", 5, 10, 2099});
     PressCompute();

@@ -326,35 +326,6 @@ class TestRobustness : public QObject {
     }
   }
 
-  void impossibleDatesOpenNoReport_data() {
-    QTest::addColumn<bool>("partnerSide");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("month");
-    for (const bool partnerSide : {false, true}) {
-      for (const Date d : {Date{2, 30}, Date{2, 31}, Date{4, 31}, Date{6, 31}, Date{9, 31}, Date{11, 31}}) {
-        QTest::addRow("%s %d/%d", partnerSide ? "partner" : "user", d.day, d.month) << partnerSide << d.day << d.month;
-      }
-    }
-  }
-  void impossibleDatesOpenNoReport() {
-    QFETCH(bool, partnerSide);
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QVERIFY(!QDate(2000, month, day).isValid());
-    QVERIFY(!FindSign(std::int16_t(month - 1), std::int16_t(day - 1)));
-    Child<QLineEdit>(input, "txtName")->setText(QStringLiteral("ANN"));
-    Child<QLineEdit>(input, "txtPartnerName")->setText(QStringLiteral("BOB"));
-    const Date good{5, 17};
-    SetDates(partnerSide ? good : Date{month, day}, partnerSide ? Date{month, day} : good);
-    QVERIFY(!Compute());
-    QCOMPARE(Messages::Recorded().size(), 1);
-    QCOMPARE(Messages::Recorded().first().text, partnerSide
-                                                    ? QStringLiteral("Please Enter Correct Date Of Birth Of Your Partner !")
-                                                    : QStringLiteral("Please Enter Your Correct Date Of Birth !"));
-    QVERIFY(input->isVisible());
-    QCOMPARE((partnerSide ? Child<QComboBox>(input, "cmbPartnerDate") : Child<QComboBox>(input, "cmbDate"))->currentIndex(), day - 1);
-  }
-
   // A long session: nothing may pile up, neither windows nor memory.
   // A soak test of its own (ctest label "soak", `make soak`): it takes longer
   // than the rest of the suite together.

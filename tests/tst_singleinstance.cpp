@@ -1,3 +1,4 @@
+#include "support/driven.h"
 #include "web/settings.h"
 
 #include <QDate>
@@ -82,16 +83,12 @@ class TestSingleInstance : public QObject {
   QHash<const QProcess*, QString> said;
 
   QProcessEnvironment Environment() const {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = DrivenEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime->path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config->path());
     env.insert(QStringLiteral("HOME"), home->path());
     env.insert(QStringLiteral("TMPDIR"), temp->path());
-    // The driver answers message boxes and says what was shown.
-    env.insert(QStringLiteral("LD_PRELOAD"), qEnvironmentVariable("SCARABINE_DRIVER"));
-    env.insert(QStringLiteral("ASAN_OPTIONS"),
-               env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
     for (auto [name, value] : extraEnvironment.asKeyValueRange()) env.insert(name, value);
     return env;
   }

@@ -42,7 +42,8 @@ std::set<Pair> FavourablePairs() {
 
 }  // namespace
 
-// Verdicts reached through real dates are followed in tst_road.
+// Verdicts reached through real dates are followed in tst_reading, and through
+// the windows for every day of the year in tst_robustness.
 class TestVerdict : public QObject {
   Q_OBJECT
  private slots:

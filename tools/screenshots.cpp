@@ -84,8 +84,8 @@ void Enter(FrmMain* input) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  InstallWindowLook();
   InstallTranslators(QLocale::system());
+  InstallWindowLook();
   const QStringList args = QApplication::arguments();
   const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("docs/screenshots");
   if (!QDir().mkpath(folder)) {

@@ -1,5 +1,7 @@
 #include "ui/look.h"
 
+#include "ui/translation.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLineEdit>
@@ -12,15 +14,22 @@
 #include <QWidget>
 
 #include <cmath>
+#include <optional>
 
 void InstallFontSubstitutes() {
-  static const bool done = [] {
-    const QStringList fallbacks{"Liberation Sans", "Arimo", "DejaVu Sans"};
-    QFont::insertSubstitutions("Verdana", fallbacks);
-    QFont::insertSubstitutions("MS Sans Serif", fallbacks);
-    return true;
-  }();
-  (void)done;
+  // Liberation Sans, which stands in for Verdana, has no Arabic: borrowed
+  // glyphs would stand taller than the lines drawn for it. DejaVu Sans has
+  // them, and widths close to Verdana's own.
+  const bool arabic = ProgramLanguage() == u"ar";
+  static std::optional<bool> installedForArabic;
+  if (installedForArabic == arabic) return;
+  installedForArabic = arabic;
+  const QStringList families = arabic ? QStringList{"DejaVu Sans", "Liberation Sans", "Arimo"}
+                                      : QStringList{"Liberation Sans", "Arimo", "DejaVu Sans"};
+  for (const char* family : {"Verdana", "MS Sans Serif"}) {
+    QFont::removeSubstitutions(QString::fromLatin1(family));
+    QFont::insertSubstitutions(QString::fromLatin1(family), families);
+  }
 }
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "ui/look.h"
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -45,17 +44,8 @@ void InstallTranslators(const QLocale& locale) {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
       QCoreApplication::installTranslator(&state.qt);
   }
-  // Liberation Sans, which stands in for Verdana, has no Arabic: borrowed
-  // glyphs would stand taller than the lines drawn for it. DejaVu Sans has
-  // them, and widths close to Verdana's own.
+  // The language's fonts, before any text is drawn in it.
   InstallFontSubstitutes();
-  static const QStringList standIns = QFont::substitutes(QStringLiteral("Verdana"));
-  QStringList families = standIns;
-  if (state.language == u"ar") families.prepend(QStringLiteral("DejaVu Sans"));
-  for (const char* family : {"Verdana", "MS Sans Serif"}) {
-    QFont::removeSubstitutions(QString::fromLatin1(family));
-    QFont::insertSubstitutions(QString::fromLatin1(family), families);
-  }
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
     const bool rightToLeft = QCoreApplication::translate("QGuiApplication", LayoutDirectionKey) == u"RTL";
     QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);

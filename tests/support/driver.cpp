@@ -1,5 +1,6 @@
-// Preloaded into the real program by tests that start it: drives it as a
-// user would and says on stderr what it showed.
+// Preloaded into the real program by every test that starts it (see
+// support/driven.h): drives it as a user would and says on stderr what it
+// showed. The program itself reads none of this.
 //   - "shown: frmMain" when the main window first shows, then
 //     "shown after: <ms>" since the program was started;
 //   - "message: <text>" for every message box, which it then answers (Yes to

@@ -7,6 +7,7 @@
 #include "app/windows.h"
 #include "app/wiring.h"
 #include "report/frmdisplay.h"
+#include "support/driven.h"
 #include "support/guitest.h"
 #include "support/urlcatcher.h"
 #include "ui/messages.h"
@@ -157,10 +158,10 @@ class WaylandCheck : public QObject {
     QVERIFY2(checked, "the about box was not shown over the main window");
   }
 
-  // A copy of the program started as a user would, then a second one (the
-  // test copy, which reports its message boxes and its main window).
+  // A copy of the program started as a user would, then a second one; the
+  // preloaded driver reports their message boxes and main windows.
   void secondCopyRefused() {
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QProcessEnvironment environment = DrivenEnvironment();
     QProcess first;
     first.setProcessEnvironment(environment);
     first.start(qEnvironmentVariable("SCARABINE_EXE"), {});

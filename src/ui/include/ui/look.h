@@ -47,7 +47,9 @@ QFont SansSerifFont(double pointSize, bool bold = false);
 // outlined. Call once the QApplication exists, before any window is made.
 void InstallWindowLook();
 
-// Registers the font substitutes once; safe to call repeatedly.
+// The stand-ins for Verdana and MS Sans Serif, for the program's language
+// (ProgramLanguage()): written when that language needs others than those in
+// place, so once at start-up, and again only when a test changes language.
 void InstallFontSubstitutes();
 
 // Background and text colours for a widget, through its palette.

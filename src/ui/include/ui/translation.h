@@ -7,9 +7,10 @@ class QLocale;
 
 // The program speaks the language of `locale` where it has a translation
 // for it (built into the program), with Qt's own dialogs in the same
-// language, and lays its windows out right to left for a language written
-// that way. Any other language, English included, keeps the program's own
-// texts exactly. Calling it again replaces the earlier language.
+// language, lays its windows out right to left for a language written
+// that way, and gives the program's fonts stand-ins that have its letters
+// (InstallFontSubstitutes). Any other language, English included, keeps the
+// program's own texts exactly. Calling it again replaces the earlier language.
 void InstallTranslators(const QLocale& locale);
 
 // The language the program speaks: empty for its own English, else the
