@@ -13,6 +13,7 @@
 #include "support/guitest.h"
 #include "support/layoutcheck.h"
 #include "support/urlcatcher.h"
+#include "ui/look.h"
 #include "ui/translation.h"
 
 #include <QLocale>
@@ -106,10 +107,10 @@ class TestScaling : public QObject {
       QCOMPARE(ProgramLanguage(), language);
       // Qt's own dialogs speak it too (their buttons, from qtbase's translation).
       QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes");
-      // The windows' face has the language's letters: borrowed glyphs would
-      // stand taller than the lines laid out for it.
+      // The face the windows are made with has the language's letters:
+      // borrowed glyphs would stand taller than the lines laid out for it.
       if (language == u"ar")
-        QVERIFY(QFontDatabase::writingSystems(QFontInfo(QApplication::font()).family()).contains(QFontDatabase::Arabic));
+        QVERIFY(QFontDatabase::writingSystems(QFontInfo(VerdanaFont(WindowTextPoints)).family()).contains(QFontDatabase::Arabic));
     }
     WireWindows();  // as start-up does
     QVERIFY(qFuzzyCompare(qApp->devicePixelRatio(), ExpectedRatio()));

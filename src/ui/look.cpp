@@ -16,6 +16,10 @@
 #include <cmath>
 #include <optional>
 
+namespace {
+// The stand-ins for Verdana and MS Sans Serif, for the program's language,
+// written before a font is made whenever that language needs others than
+// those in place: once at start-up, again only when a test changes language.
 void InstallFontSubstitutes() {
   // Liberation Sans, which stands in for Verdana, has no Arabic: borrowed
   // glyphs would stand taller than the lines drawn for it. DejaVu Sans has
@@ -32,7 +36,6 @@ void InstallFontSubstitutes() {
   }
 }
 
-namespace {
 QFont MakeFont(const QString& family, double pointSize, bool bold, bool underline) {
   InstallFontSubstitutes();
   QFont font(family);

@@ -1,7 +1,5 @@
 #include "ui/translation.h"
 
-#include "ui/look.h"
-
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -44,8 +42,6 @@ void InstallTranslators(const QLocale& locale) {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
       QCoreApplication::installTranslator(&state.qt);
   }
-  // The language's fonts, before any text is drawn in it.
-  InstallFontSubstitutes();
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
     const bool rightToLeft = QCoreApplication::translate("QGuiApplication", LayoutDirectionKey) == u"RTL";
     QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);

@@ -47,10 +47,6 @@ QFont SansSerifFont(double pointSize, bool bold = false);
 // outlined. Call once the QApplication exists, before any window is made.
 void InstallWindowLook();
 
-// The stand-ins for Verdana and MS Sans Serif, for the program's language
-// (ProgramLanguage()): written when that language needs others than those in
-// place, so once at start-up, and again only when a test changes language.
-void InstallFontSubstitutes();
 
 // Background and text colours for a widget, through its palette.
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());

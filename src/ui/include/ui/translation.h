@@ -8,8 +8,8 @@ class QLocale;
 // The program speaks the language of `locale` where it has a translation
 // for it (built into the program), with Qt's own dialogs in the same
 // language, lays its windows out right to left for a language written
-// that way, and gives the program's fonts stand-ins that have its letters
-// (InstallFontSubstitutes). Any other language, English included, keeps the
+// that way; the fonts made after it have stand-ins with its letters. Any
+// other language, English included, keeps the
 // program's own texts exactly. Calling it again replaces the earlier language.
 void InstallTranslators(const QLocale& locale);
 
