@@ -289,23 +289,24 @@ FrmDisplay::FrmDisplay(QWidget* parent) : TopLevel(QStringLiteral("frmDisplay"),
   connect(controls.Get<QPushButton>("cmExit"), &QPushButton::clicked, this, &QWidget::close);
   connect(controls.Get<QPushButton>("cmdBack"), &QPushButton::clicked, this, &FrmDisplay::GoBack);
 
-  // Each page's frame is made on its own and then put in its page, which
-  // puts it in the tab control.
-  auto* user = static_cast<QGroupBox*>(MakeControl(nullptr, PageGroup("Frame3", SignGroupCaption)));
-  // Each picture is drawn as soon as it is made, before its page's view, the
-  // order the window has always been built in. (Built the other way round,
-  // GCC 12's leak checker loses its way in the thread-local storage at exit.)
-  picGod_ = static_cast<QLabel*>(MakeControl(user, UserPage[0]));
-  ShowPicture(picGod_, DesignPicture);
-  RTB_ = static_cast<ReportView*>(MakeControl(user, UserPage[1]));
-  lblGodName_ = MakeCaption(user, SignCaption("lblGodName", 9705));
-  AddPage(tabSelect_, user, tr("Your Characteristics"));
-  auto* partner = static_cast<QGroupBox*>(MakeControl(nullptr, PageGroup("Frame4", SignGroupCaption)));
-  picPartnerGod_ = static_cast<QLabel*>(MakeControl(partner, PartnerPage[0]));
-  ShowPicture(picPartnerGod_, DesignPicture);
-  PartnerRTB_ = static_cast<ReportView*>(MakeControl(partner, PartnerPage[1]));
-  lblPartnerGodName_ = MakeCaption(partner, SignCaption("lblPartnerGodName", 9720));
-  AddPage(tabSelect_, partner, tr("Your Partner's Characteristics"));
+  // The two sign pages differ only in their names. Each page's frame is
+  // made on its own and then put in its page, which puts it in the tab control.
+  const auto signPage = [this](const char* frame, const auto& rows, const AutoCaption& caption, QLabel*& picture,
+                               ReportView*& view, AutoSizeLabel*& godName, const QString& tab) {
+    auto* page = static_cast<QGroupBox*>(MakeControl(nullptr, PageGroup(frame, SignGroupCaption)));
+    // Each picture is drawn as soon as it is made, before its page's view, the
+    // order the window has always been built in. (Built the other way round,
+    // GCC 12's leak checker loses its way in the thread-local storage at exit.)
+    picture = static_cast<QLabel*>(MakeControl(page, rows[0]));
+    ShowPicture(picture, DesignPicture);
+    view = static_cast<ReportView*>(MakeControl(page, rows[1]));
+    godName = MakeCaption(page, caption);
+    AddPage(tabSelect_, page, tab);
+  };
+  signPage("Frame3", UserPage, SignCaption("lblGodName", 9705), picGod_, RTB_, lblGodName_,
+           tr("Your Characteristics"));
+  signPage("Frame4", PartnerPage, SignCaption("lblPartnerGodName", 9720), picPartnerGod_, PartnerRTB_,
+           lblPartnerGodName_, tr("Your Partner's Characteristics"));
   auto* summary = static_cast<QGroupBox*>(MakeControl(
       nullptr,
       PageGroup("Frame6", Text(QT_TRANSLATE_NOOP("FrmDisplay", "Egyptian Astrology Compatibility Result")))));
